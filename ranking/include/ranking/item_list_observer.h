@@ -1,0 +1,31 @@
+#pragma once
+
+namespace ranking {
+
+/// Receives every change of one ItemList, so that a view can follow the list
+/// without keeping a copy of it.
+///
+/// Changes of the items come in pairs: the "about to" call is made while the
+/// list still has its old contents, the other one once the change is done.
+/// Selection changes are reported after the items have changed, whenever the
+/// value of ListIndex differs from what it was before the call. All default
+/// implementations do nothing.
+class ItemListObserver {
+public:
+    virtual ~ItemListObserver() = default;
+
+    virtual void itemAboutToBeInserted(int index) { (void)index; }
+    virtual void itemInserted(int index) { (void)index; }
+    virtual void itemAboutToBeRemoved(int index) { (void)index; }
+    virtual void itemRemoved(int index) { (void)index; }
+    virtual void aboutToBeCleared() {}
+    virtual void cleared() {}
+    virtual void listIndexChanged(int listIndex) { (void)listIndex; }
+
+protected:
+    ItemListObserver() = default;
+    ItemListObserver(const ItemListObserver &) = default;
+    ItemListObserver &operator=(const ItemListObserver &) = default;
+};
+
+} // namespace ranking

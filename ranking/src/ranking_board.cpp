@@ -1,0 +1,90 @@
+#include <ranking/ranking_board.h>
+
+#include <ranking/ranking_entry.h>
+
+namespace ranking {
+
+const std::vector<std::string> &InitialSpeakers()
+{
+    static const std::vector<std::string> speakers{"100", "200", "300", "400", "500",
+                                                   "600", "700", "800", "900"};
+    return speakers;
+}
+
+const std::vector<std::string> &InitialLanguages()
+{
+    static const std::vector<std::string> languages{"английски",  "арабски",  "испански",
+                                                    "италиански", "китайски", "немски",
+                                                    "руски",      "френски"};
+    return languages;
+}
+
+RankingBoard::RankingBoard()
+    : m_lists{ItemList(ItemList::Order::Sorted, ItemList::Visibility::Shown, InitialSpeakers()),
+              ItemList(ItemList::Order::Sorted, ItemList::Visibility::Shown, InitialLanguages()),
+              ItemList(ItemList::Order::Unsorted, ItemList::Visibility::Shown),
+              ItemList(ItemList::Order::Sorted, ItemList::Visibility::Hidden)}
+{
+}
+
+ItemList &RankingBoard::list(ListRole role)
+{
+    return m_lists[static_cast<std::size_t>(role)];
+}
+
+const ItemList &RankingBoard::list(ListRole role) const
+{
+    return m_lists[static_cast<std::size_t>(role)];
+}
+
+void RankingBoard::EnterRelation()
+{
+    const int a = SpeakersList().ListIndex();
+    const int b = LanguagesList().ListIndex();
+    if (a < 0 || b < 0)
+        return;
+
+    const std::string count = SpeakersList().List(a);
+    SpeakersList().RemoveItem(a);
+    const std::string language = LanguagesList().List(b);
+    LanguagesList().RemoveItem(b);
+
+    // The ranking is rebuilt whole through the sorted buffer: everything goes
+    // in, then comes back out from the last item to the first, highest count on top.
+    SortBuffer().AddItem(JoinEntry(count, language));
+    const int k = RankingList().ListCount();
+    for (int i = 0; i < k; ++i) {
+        SortBuffer().AddItem(RankingList().List(0));
+        RankingList().RemoveItem(0);
+    }
+    for (int j = SortBuffer().ListCount(); j >= 1; --j)
+        RankingList().AddItem(SortBuffer().List(j - 1));
+    SortBuffer().Clear();
+}
+
+void RankingBoard::TakeOutRelation()
+{
+    const int i = RankingList().ListIndex();
+    if (i < 0)
+        return;
+    returnEntry(i);
+}
+
+void RankingBoard::DeleteRanking()
+{
+    const int k = RankingList().ListCount();
+    for (int i = 0; i < k; ++i)
+        returnEntry(0);
+    SpeakersList().SetListIndex(0);
+    LanguagesList().SetListIndex(0);
+}
+
+void RankingBoard::returnEntry(int rankingIndex)
+{
+    const RankingEntry entry = SplitEntry(RankingList().List(rankingIndex));
+    SpeakersList().AddItem(entry.count);
+    LanguagesList().AddItem(entry.language);
+    RankingList().RemoveItem(rankingIndex);
+}
+
+} // namespace ranking
