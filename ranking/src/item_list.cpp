@@ -9,88 +9,83 @@ namespace ranking {
 
 ItemList::ItemList(Order order, Visibility visibility, const std::vector<std::string> &items)
     : m_order(order)
-    , m_visibility(visibility)
-{
+    , m_visibility(visibility) {
     m_items.reserve(items.size());
     for (const auto &item : items)
         AddItem(item);
 }
 
-void ItemList::AddItem(std::string_view item)
-{
+void ItemList::AddItem(std::string_view item) {
     const int index = insertionIndex(item);
+    const int oldListIndex = m_listIndex;
     if (m_observer)
         m_observer->itemAboutToBeInserted(index);
     m_items.insert(m_items.begin() + index, std::string(item));
+    if (m_listIndex >= index)
+        ++m_listIndex;
     if (m_observer)
         m_observer->itemInserted(index);
-    if (m_listIndex >= index)
-        changeListIndex(m_listIndex + 1);
+    reportListIndex(oldListIndex);
 }
 
-void ItemList::RemoveItem(int index)
-{
+void ItemList::RemoveItem(int index) {
     checkIndex(index);
+    const int oldListIndex = m_listIndex;
     if (m_observer)
         m_observer->itemAboutToBeRemoved(index);
     m_items.erase(m_items.begin() + index);
+    if (index == m_listIndex)
+        m_listIndex = -1;
+    else if (index < m_listIndex)
+        --m_listIndex;
     if (m_observer)
         m_observer->itemRemoved(index);
-    if (index == m_listIndex)
-        changeListIndex(-1);
-    else if (index < m_listIndex)
-        changeListIndex(m_listIndex - 1);
+    reportListIndex(oldListIndex);
 }
 
-void ItemList::Clear()
-{
+void ItemList::Clear() {
+    const int oldListIndex = m_listIndex;
     if (m_observer)
         m_observer->aboutToBeCleared();
     m_items.clear();
+    m_listIndex = -1;
     if (m_observer)
         m_observer->cleared();
-    changeListIndex(-1);
+    reportListIndex(oldListIndex);
 }
 
-const std::string &ItemList::List(int index) const
-{
+const std::string &ItemList::List(int index) const {
     checkIndex(index);
     return m_items[static_cast<std::size_t>(index)];
 }
 
-int ItemList::ListCount() const
-{
+int ItemList::ListCount() const {
     return static_cast<int>(m_items.size());
 }
 
-void ItemList::SetListIndex(int index)
-{
+void ItemList::SetListIndex(int index) {
     if (index != -1)
         checkIndex(index);
-    changeListIndex(index);
+    const int oldListIndex = m_listIndex;
+    m_listIndex = index;
+    reportListIndex(oldListIndex);
 }
 
-int ItemList::insertionIndex(std::string_view item) const
-{
+int ItemList::insertionIndex(std::string_view item) const {
     if (!Sorted())
         return ListCount();
     const auto place = std::upper_bound(m_items.begin(), m_items.end(), item);
     return static_cast<int>(place - m_items.begin());
 }
 
-void ItemList::checkIndex(int index) const
-{
+void ItemList::checkIndex(int index) const {
     if (index < 0 || index >= ListCount())
-        throw std::out_of_range("ItemList: index " + std::to_string(index) +
-                                " outside a list of " + std::to_string(ListCount()) + " items");
+        throw std::out_of_range("ItemList: index " + std::to_string(index) + " outside a list of " +
+                                std::to_string(ListCount()) + " items");
 }
 
-void ItemList::changeListIndex(int listIndex)
-{
-    if (listIndex == m_listIndex)
-        return;
-    m_listIndex = listIndex;
-    if (m_observer)
+void ItemList::reportListIndex(int oldListIndex) const {
+    if (m_observer && m_listIndex != oldListIndex)
         m_observer->listIndexChanged(m_listIndex);
 }
 

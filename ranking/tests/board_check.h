@@ -33,8 +33,7 @@ using BoardState = std::array<ListState, ListRoleCount>;
 /// The first way in which @p after is not what @p operation must make of
 /// @p before, or nothing when it is. Covers the items and the selections of all lists.
 enum class Operation { Enter, TakeOut, Delete };
-[[nodiscard]] std::optional<std::string> CheckOperation(Operation operation,
-                                                        const BoardState &before,
-                                                        const BoardState &after);
+[[nodiscard]] std::optional<std::string>
+CheckOperation(Operation operation, const BoardState &before, const BoardState &after);
 
 } // namespace ranking::testing

@@ -60,7 +60,7 @@ public:
 private:
     [[nodiscard]] int insertionIndex(std::string_view item) const;
     void checkIndex(int index) const;
-    void changeListIndex(int listIndex);
+    void reportListIndex(int oldListIndex) const;
 
     std::vector<std::string> m_items;
     Order m_order;

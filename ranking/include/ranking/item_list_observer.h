@@ -6,9 +6,9 @@ namespace ranking {
 /// without keeping a copy of it.
 ///
 /// Changes of the items come in pairs: the "about to" call is made while the
-/// list still has its old contents, the other one once the change is done.
-/// Selection changes are reported after the items have changed, whenever the
-/// value of ListIndex differs from what it was before the call. All default
+/// list still has its old contents and selection, the other one once both are
+/// updated. A change of the value of ListIndex is reported last, after the
+/// pair, whether an item change or SetListIndex() caused it. All default
 /// implementations do nothing.
 class ItemListObserver {
 public:
