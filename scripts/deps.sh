@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need,
-# skipping the ones already there. Sourced by run.sh and test.sh.
+# skipping the ones already there. Used by run.sh and test.sh.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev
     qt6-base-dev fonts-liberation
+    desktop-file-utils appstream
 )
 
 install_missing() {
@@ -24,4 +25,9 @@ install_missing() {
         "${missing[@]}"
 }
 
-install_missing "${packages[@]}"
+# Packages named on the command line are installed instead of the usual set.
+if [ $# -gt 0 ]; then
+    install_missing "$@"
+else
+    install_missing "${packages[@]}"
+fi

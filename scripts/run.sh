@@ -6,4 +6,10 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake --preset default
 cmake --build --preset default
-echo "The window is not built yet: only the ranking model and its tests exist."
+program=build/default/app/language-ranking
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    exec "$program"
+fi
+echo "No display found: opening the window on a virtual X server (Xvfb)."
+command -v xvfb-run >/dev/null || scripts/deps.sh xvfb xauth
+exec xvfb-run -a "$program"

@@ -1,0 +1,10 @@
+#include "ranking_form.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    RankingForm form;
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,51 @@
+#include "item_list_view.h"
+
+#include "item_list_model.h"
+
+#include <QScopedValueRollback>
+
+ItemListView::ItemListView(ItemListModel *model, QWidget *parent)
+    : QListView(parent)
+    , m_model(model) {
+    setModel(m_model);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+
+    connect(m_model, &ItemListModel::selectedRowChanged, this, &ItemListView::showListIndex);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &ItemListView::showListIndex);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ItemListView::showListIndex);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ItemListView::showListIndex);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ItemListView::takeUserSelection);
+    showListIndex();
+}
+
+int ItemListView::selectedRow() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void ItemListView::showListIndex() {
+    const int row = m_model->listIndex();
+    if (row == selectedRow())
+        return;
+    const QScopedValueRollback guard(m_showing, true);
+    if (row < 0) {
+        selectionModel()->clearSelection();
+    } else {
+        const QModelIndex index = m_model->index(row);
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        scrollTo(index);
+    }
+}
+
+void ItemListView::takeUserSelection() {
+    // Qt adjusts the selection itself while rows come and go; the list has its
+    // own rules for that and reports the outcome once the change is done.
+    if (m_showing || m_model->isChanging())
+        return;
+    const int row = selectedRow();
+    if (row != m_model->listIndex())
+        m_model->setListIndex(row);
+}

@@ -1,0 +1,191 @@
+#include "ranking_form.h"
+
+#include "command_button.h"
+#include "exercise_texts.h"
+#include "item_list_view.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace {
+
+constexpr QSize clientSize(461, 345);
+const QColor windowColour(192, 192, 255);
+const QColor labelColour(255, 192, 128);
+
+struct LabelSpec {
+    const char *objectName;
+    const char *text;
+    QRect geometry;
+};
+
+constexpr LabelSpec labelSpecs[] = {
+    {"titleLabel", ExerciseTexts::title, QRect(32, 0, 409, 25)},
+    {"speakersLabel", ExerciseTexts::speakersLabel, QRect(24, 32, 73, 25)},
+    {"languagesLabel", ExerciseTexts::languagesLabel, QRect(120, 32, 121, 25)},
+    {"rankingLabel", ExerciseTexts::rankingLabel, QRect(264, 32, 169, 25)},
+};
+
+struct ListSpec {
+    const char *objectName;
+    ranking::ListRole role;
+    QRect geometry;
+};
+
+constexpr ListSpec listSpecs[] = {
+    {"speakersList", ranking::ListRole::Speakers, QRect(24, 56, 73, 80)},
+    {"languagesList", ranking::ListRole::Languages, QRect(120, 56, 121, 80)},
+    {"rankingList", ranking::ListRole::Ranking, QRect(264, 56, 169, 80)},
+};
+
+struct CommandSpec {
+    const char *objectName;
+    const char *text;
+    QRgb colour;
+    QRect geometry;
+};
+
+constexpr CommandSpec commandSpecs[] = {
+    {"enterButton", ExerciseTexts::enterButton, qRgb(128, 255, 128), QRect(24, 144, 81, 27)},
+    {"takeOutButton", ExerciseTexts::takeOutButton, qRgb(255, 128, 255), QRect(192, 144, 81, 27)},
+    {"deleteButton", ExerciseTexts::deleteButton, qRgb(255, 0, 0), QRect(352, 144, 81, 27)},
+};
+
+constexpr QRect statementGeometry(8, 176, 441, 161);
+
+// A child inherits the window's background colour; lists and the statement
+// box keep the application's own colours instead, scroll bars included.
+void keepDefaultColours(QWidget *widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QApplication::palette(widget).color(QPalette::Window));
+    widget->setPalette(palette);
+}
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/%1/example.klasacia.LanguageRanking.png").arg(size));
+    return icon;
+}
+
+QFont formFont() {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(12);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+} // namespace
+
+RankingForm::RankingForm(QWidget *parent)
+    : QWidget(parent)
+    , m_models{ItemListModel(m_board.SpeakersList()), ItemListModel(m_board.LanguagesList()),
+               ItemListModel(m_board.RankingList())} {
+    setObjectName(QStringLiteral("rankingForm"));
+    setWindowTitle(QString::fromUtf8(ExerciseTexts::windowCaption));
+    setWindowIcon(applicationIcon());
+    setFixedSize(clientSize);
+    setFont(formFont());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, windowColour);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    createLabels();
+    createLists();
+    createButtons();
+    createStatement();
+    chainTabOrder();
+    load();
+}
+
+void RankingForm::commandClicked(int index) {
+    switch (index) {
+    case Enter:
+        m_board.EnterRelation();
+        break;
+    case TakeOut:
+        m_board.TakeOutRelation();
+        break;
+    case Delete:
+        m_board.DeleteRanking();
+        break;
+    default:
+        break;
+    }
+}
+
+void RankingForm::createLabels() {
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        const LabelSpec &spec = labelSpecs[i];
+        auto *label = new QLabel(QString::fromUtf8(spec.text), this);
+        label->setObjectName(QLatin1String(spec.objectName));
+        label->setGeometry(spec.geometry);
+        label->setAlignment(Qt::AlignCenter);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, labelColour);
+        label->setPalette(palette);
+        label->setAutoFillBackground(true);
+        m_labels[i] = label;
+    }
+}
+
+void RankingForm::createLists() {
+    for (std::size_t i = 0; i < m_lists.size(); ++i) {
+        const ListSpec &spec = listSpecs[i];
+        auto *list = new ItemListView(&m_models[i], this);
+        list->setObjectName(QLatin1String(spec.objectName));
+        list->setGeometry(spec.geometry);
+        keepDefaultColours(list);
+        // Each list is announced by the text of the label above it.
+        QLabel *label = m_labels[i + 1];
+        list->setAccessibleName(label->text());
+        label->setBuddy(list);
+        m_lists[i] = list;
+    }
+}
+
+void RankingForm::createButtons() {
+    for (std::size_t i = 0; i < m_commands.size(); ++i) {
+        const CommandSpec &spec = commandSpecs[i];
+        auto *button =
+            new CommandButton(QString::fromUtf8(spec.text), QColor::fromRgb(spec.colour), this);
+        button->setObjectName(QLatin1String(spec.objectName));
+        button->setGeometry(spec.geometry);
+        const int index = static_cast<int>(i);
+        connect(button, &QPushButton::clicked, this, [this, index] { commandClicked(index); });
+        m_commands[i] = button;
+    }
+}
+
+void RankingForm::createStatement() {
+    m_statement = new QPlainTextEdit(this);
+    m_statement->setObjectName(QStringLiteral("statement"));
+    m_statement->setGeometry(statementGeometry);
+    keepDefaultColours(m_statement);
+    m_statement->setPlainText(QString::fromUtf8(ExerciseTexts::statement));
+    m_statement->setReadOnly(true);
+    // Read-only, yet a keyboard user can still move through the text and select it.
+    m_statement->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_statement->setTabChangesFocus(true);
+    m_statement->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_statement->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_statement->setAccessibleName(QString::fromUtf8(ExerciseTexts::statementName));
+}
+
+void RankingForm::chainTabOrder() {
+    QWidget *previous = m_statement;
+    for (QWidget *next :
+         {static_cast<QWidget *>(m_lists[0]), static_cast<QWidget *>(m_lists[1]),
+          static_cast<QWidget *>(m_lists[2]), static_cast<QWidget *>(m_commands[0]),
+          static_cast<QWidget *>(m_commands[1]), static_cast<QWidget *>(m_commands[2])}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    m_statement->setFocus();
+}
+
+void RankingForm::load() {
+    m_board.DeleteRanking();
+}

@@ -1,0 +1,150 @@
+#include "item_list_model.h"
+#include "item_list_view.h"
+
+#include <ranking/ranking_board.h>
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+#include <random>
+
+using ranking::ItemList;
+
+class ItemListViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void modelFollowsEveryOperation();
+    void viewShowsSelectionsTheProgramMakes();
+    void userSelectionSetsListIndex();
+    void selectionStaysOnItemWhenRowsMoveAroundIt();
+    void removingSelectedItemLeavesNothingSelected();
+};
+
+namespace {
+
+QStringList rowsOf(const QAbstractItemModel &model) {
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row)
+        rows << model.index(row, 0).data().toString();
+    return rows;
+}
+
+QStringList itemsOf(const ItemList &list) {
+    QStringList items;
+    for (const auto &item : list.Items())
+        items << QString::fromStdString(item);
+    return items;
+}
+
+} // namespace
+
+void ItemListViewTest::modelFollowsEveryOperation() {
+    ranking::RankingBoard board;
+    ItemListModel speakers(board.SpeakersList());
+    ItemListModel ranking(board.RankingList());
+    QAbstractItemModelTester speakersTester(&speakers,
+                                            QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester rankingTester(&ranking,
+                                           QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    std::mt19937 random(7);
+    board.DeleteRanking();
+    for (int step = 0; step < 300; ++step) {
+        auto &list = board.list(static_cast<ranking::ListRole>(step % 3));
+        list.SetListIndex(std::uniform_int_distribution(-1, list.ListCount() - 1)(random));
+        switch (std::uniform_int_distribution(0, 5)(random)) {
+        case 0:
+        case 1:
+        case 2:
+            board.EnterRelation();
+            break;
+        case 3:
+        case 4:
+            board.TakeOutRelation();
+            break;
+        default:
+            board.DeleteRanking();
+        }
+        QCOMPARE(rowsOf(speakers), itemsOf(board.SpeakersList()));
+        QCOMPARE(rowsOf(ranking), itemsOf(board.RankingList()));
+    }
+}
+
+void ItemListViewTest::viewShowsSelectionsTheProgramMakes() {
+    ItemList list(ItemList::Order::Sorted, ItemList::Visibility::Shown, {"100", "200", "300"});
+    ItemListModel model(list);
+    QWidget window;
+    auto *view = new ItemListView(&model, &window);
+    QCOMPARE(view->selectedRow(), -1);
+
+    list.SetListIndex(2);
+    QCOMPARE(view->selectedRow(), 2);
+    QCOMPARE(view->currentIndex().row(), 2);
+    list.SetListIndex(-1);
+    QCOMPARE(view->selectedRow(), -1);
+    list.SetListIndex(0);
+    list.Clear();
+    QCOMPARE(view->selectedRow(), -1);
+    QCOMPARE(model.rowCount(), 0);
+}
+
+void ItemListViewTest::userSelectionSetsListIndex() {
+    ItemList list(ItemList::Order::Sorted, ItemList::Visibility::Shown, {"100", "200", "300"});
+    ItemListModel model(list);
+    QWidget window;
+    window.resize(200, 200);
+    auto *view = new ItemListView(&model, &window);
+    view->setGeometry(0, 0, 150, 150);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(model.index(1)).center());
+    QCOMPARE(list.ListIndex(), 1);
+
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(list.ListIndex(), 2);
+    QTest::keyClick(view, Qt::Key_Home);
+    QCOMPARE(list.ListIndex(), 0);
+
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      view->visualRect(model.index(0)).center());
+    QCOMPARE(list.ListIndex(), -1);
+}
+
+void ItemListViewTest::selectionStaysOnItemWhenRowsMoveAroundIt() {
+    ItemList list(ItemList::Order::Sorted, ItemList::Visibility::Shown, {"200", "400"});
+    ItemListModel model(list);
+    QWidget window;
+    auto *view = new ItemListView(&model, &window);
+    QSignalSpy rowChanges(&model, &ItemListModel::selectedRowChanged);
+
+    list.SetListIndex(0);
+    list.AddItem("100");
+    QCOMPARE(list.ListIndex(), 1);
+    QCOMPARE(view->selectedRow(), 1);
+    list.RemoveItem(0);
+    QCOMPARE(list.ListIndex(), 0);
+    QCOMPARE(view->selectedRow(), 0);
+    QCOMPARE(rowChanges.count(), 3);
+}
+
+void ItemListViewTest::removingSelectedItemLeavesNothingSelected() {
+    ItemList list(ItemList::Order::Unsorted, ItemList::Visibility::Shown, {"a", "b", "c"});
+    ItemListModel model(list);
+    QWidget window;
+    auto *view = new ItemListView(&model, &window);
+
+    list.SetListIndex(2);
+    list.RemoveItem(2);
+    QCOMPARE(list.ListIndex(), -1);
+    QCOMPARE(view->selectedRow(), -1);
+    QCOMPARE(rowsOf(model), QStringList({QStringLiteral("a"), QStringLiteral("b")}));
+}
+
+QTEST_MAIN(ItemListViewTest)
+#include "item_list_view_test.moc"
