@@ -1,0 +1,228 @@
+#include "ranking_form.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+// What a screen reader finds in the window, and a whole exercise done with the
+// keyboard alone.
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void controlsHaveNamesAndRoles_data();
+    void controlsHaveNamesAndRoles();
+    void hiddenListIsNotExposed();
+    void listItemsAndSelectionAreReadable();
+    void selectionCanBeSetThroughAccessibility();
+    void keyboardAloneCompletesAndEmptiesTheRanking();
+
+private:
+    [[nodiscard]] QAccessibleInterface *accessibleChild(const QString &name,
+                                                        QAccessible::Role role) const;
+    [[nodiscard]] QStringList itemTexts(QAccessibleInterface *list) const;
+    [[nodiscard]] QList<int> selectedItems(QAccessibleInterface *list) const;
+    void tabTo(const char *objectName) const;
+    void key(Qt::Key key) const;
+
+    std::unique_ptr<RankingForm> m_form;
+};
+
+namespace {
+
+QString u8(const char *text) {
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+void AccessibilityTest::init() {
+    m_form = std::make_unique<RankingForm>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+void AccessibilityTest::cleanup() {
+    m_form.reset();
+}
+
+// The offscreen platform has no accessibility bridge, so Qt sends no change
+// events that would refresh interfaces it has cached; each lookup therefore
+// builds a fresh interface, which reads the state as a screen reader on a live
+// bridge would.
+QAccessibleInterface *AccessibilityTest::accessibleChild(const QString &name,
+                                                         QAccessible::Role role) const {
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_form.get());
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface *child = window->child(i);
+        if (child->role() != role || child->text(QAccessible::Name) != name)
+            continue;
+        QObject *control = child->object();
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(child));
+        return QAccessible::queryAccessibleInterface(control);
+    }
+    return nullptr;
+}
+
+QStringList AccessibilityTest::itemTexts(QAccessibleInterface *list) const {
+    QStringList texts;
+    for (int i = 0; i < list->childCount(); ++i) {
+        QAccessibleInterface *item = list->child(i);
+        if (item->role() == QAccessible::ListItem)
+            texts << item->text(QAccessible::Name);
+    }
+    return texts;
+}
+
+QList<int> AccessibilityTest::selectedItems(QAccessibleInterface *list) const {
+    QList<int> selected;
+    for (int i = 0; i < list->childCount(); ++i) {
+        if (list->child(i)->state().selected)
+            selected << i;
+    }
+    return selected;
+}
+
+void AccessibilityTest::tabTo(const char *objectName) const {
+    for (int presses = 0; presses < 8; ++presses) {
+        if (QApplication::focusWidget()->objectName() == QLatin1String(objectName))
+            return;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QFAIL(objectName);
+}
+
+void AccessibilityTest::key(Qt::Key key) const {
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+void AccessibilityTest::controlsHaveNamesAndRoles_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::newRow("speakers") << u8("Говорещи") << QAccessible::List;
+    QTest::newRow("languages") << u8("Език") << QAccessible::List;
+    QTest::newRow("ranking") << u8("Класация") << QAccessible::List;
+    QTest::newRow("enter") << u8("Въведи") << QAccessible::Button;
+    QTest::newRow("take out") << u8("Изведи") << QAccessible::Button;
+    QTest::newRow("delete") << u8("Изтрий") << QAccessible::Button;
+    QTest::newRow("statement") << u8("Условие на задачата") << QAccessible::EditableText;
+    QTest::newRow("title") << u8("Класация на чуждите езици по разпространение")
+                           << QAccessible::StaticText;
+}
+
+void AccessibilityTest::controlsHaveNamesAndRoles() {
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    QAccessibleInterface *control = accessibleChild(name, role);
+    QVERIFY2(control, qPrintable(name));
+    QVERIFY(control->state().focusable || role == QAccessible::StaticText);
+    QVERIFY(!control->state().invisible);
+    if (role == QAccessible::EditableText) {
+        QVERIFY(control->state().readOnly);
+        QVERIFY(control->state().multiLine);
+        QVERIFY(control->textInterface());
+        QVERIFY(control->textInterface()->characterCount() > 900);
+    }
+}
+
+void AccessibilityTest::hiddenListIsNotExposed() {
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_form.get());
+    int lists = 0;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface *child = window->child(i);
+        QVERIFY(!child->state().invisible);
+        if (child->role() == QAccessible::List)
+            ++lists;
+    }
+    QCOMPARE(lists, 3);
+}
+
+void AccessibilityTest::listItemsAndSelectionAreReadable() {
+    QAccessibleInterface *speakers = accessibleChild(u8("Говорещи"), QAccessible::List);
+    QAccessibleInterface *languages = accessibleChild(u8("Език"), QAccessible::List);
+    QAccessibleInterface *ranking = accessibleChild(u8("Класация"), QAccessible::List);
+    QVERIFY(speakers && languages && ranking);
+    QCOMPARE(itemTexts(speakers).size(), 9);
+    QCOMPARE(itemTexts(speakers).first(), u8("100"));
+    QCOMPARE(itemTexts(languages).size(), 8);
+    QCOMPARE(selectedItems(speakers), QList<int>{0});
+    QCOMPARE(selectedItems(languages), QList<int>{0});
+    QVERIFY(itemTexts(ranking).isEmpty());
+
+    m_form->commandClicked(RankingForm::Enter);
+    speakers = accessibleChild(u8("Говорещи"), QAccessible::List);
+    languages = accessibleChild(u8("Език"), QAccessible::List);
+    ranking = accessibleChild(u8("Класация"), QAccessible::List);
+    QCOMPARE(itemTexts(ranking), QStringList{u8("100 английски")});
+    QCOMPARE(itemTexts(speakers).size(), 8);
+    QVERIFY(selectedItems(speakers).isEmpty());
+    QVERIFY(selectedItems(languages).isEmpty());
+
+    m_form->commandClicked(RankingForm::Delete);
+    languages = accessibleChild(u8("Език"), QAccessible::List);
+    ranking = accessibleChild(u8("Класация"), QAccessible::List);
+    QVERIFY(itemTexts(ranking).isEmpty());
+    QCOMPARE(itemTexts(languages).size(), 8);
+    QCOMPARE(selectedItems(languages), QList<int>{0});
+}
+
+void AccessibilityTest::selectionCanBeSetThroughAccessibility() {
+    QAccessibleInterface *speakers = accessibleChild(u8("Говорещи"), QAccessible::List);
+    QVERIFY(speakers && speakers->tableInterface());
+    QVERIFY(speakers->tableInterface()->selectRow(4));
+    QCOMPARE(m_form->board().SpeakersList().ListIndex(), 4);
+    speakers = accessibleChild(u8("Говорещи"), QAccessible::List);
+    QCOMPARE(selectedItems(speakers), QList<int>{4});
+
+    m_form->commandClicked(RankingForm::Enter);
+    QAccessibleInterface *ranking = accessibleChild(u8("Класация"), QAccessible::List);
+    QCOMPARE(itemTexts(ranking), QStringList{u8("500 английски")});
+    QVERIFY(ranking->tableInterface()->selectRow(0));
+    QCOMPARE(m_form->board().RankingList().ListIndex(), 0);
+    ranking = accessibleChild(u8("Класация"), QAccessible::List);
+    QCOMPARE(selectedItems(ranking), QList<int>{0});
+}
+
+void AccessibilityTest::keyboardAloneCompletesAndEmptiesTheRanking() {
+    // Each round: the highest count left and the first language left, both
+    // picked with End/Home and Space, then "Въведи" pressed with Space.
+    for (int round = 0; round < 8; ++round) {
+        tabTo("speakersList");
+        key(Qt::Key_End);
+        key(Qt::Key_Space);
+        tabTo("languagesList");
+        key(Qt::Key_Home);
+        key(Qt::Key_Space);
+        tabTo("enterButton");
+        QVERIFY(QApplication::focusWidget()->hasFocus());
+        key(round % 2 ? Qt::Key_Space : Qt::Key_Return);
+        QCOMPARE(m_form->board().RankingList().ListCount(), round + 1);
+    }
+    const auto &board = m_form->board();
+    QCOMPARE(board.LanguagesList().ListCount(), 0);
+    QCOMPARE(board.SpeakersList().Items(), std::vector<std::string>{"100"});
+    QCOMPARE(board.RankingList().List(0), std::string("900 английски"));
+    QCOMPARE(board.RankingList().List(7), std::string("200 френски"));
+
+    tabTo("rankingList");
+    key(Qt::Key_Down);
+    key(Qt::Key_Space);
+    tabTo("takeOutButton");
+    key(Qt::Key_Space);
+    QCOMPARE(board.RankingList().ListCount(), 7);
+
+    tabTo("deleteButton");
+    key(Qt::Key_Return);
+    QCOMPARE(board.RankingList().ListCount(), 0);
+    QCOMPARE(board.LanguagesList().ListCount(), 8);
+    QCOMPARE(board.SpeakersList().ListCount(), 9);
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
