@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev
     qt6-base-dev fonts-liberation
-    desktop-file-utils appstream
+    desktop-file-utils appstream dpkg-dev
 )
 
 install_missing() {

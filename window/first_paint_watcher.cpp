@@ -1,0 +1,19 @@
+#include "first_paint_watcher.h"
+
+#include <QEvent>
+#include <QMetaObject>
+#include <QWidget>
+
+FirstPaintWatcher::FirstPaintWatcher(QWidget *widget)
+    : QObject(widget) {
+    widget->installEventFilter(this);
+}
+
+bool FirstPaintWatcher::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        // Queued, so that the paint that is starting now reaches the screen first.
+        QMetaObject::invokeMethod(this, &FirstPaintWatcher::firstPainted, Qt::QueuedConnection);
+    }
+    return false;
+}
