@@ -13,8 +13,7 @@ private slots:
     void iconHasLargeSizes();
 };
 
-void HighDpiTest::windowDrawsAtDoubleResolution()
-{
+void HighDpiTest::windowDrawsAtDoubleResolution() {
     RankingForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -27,9 +26,9 @@ void HighDpiTest::windowDrawsAtDoubleResolution()
         QPoint logical;
         QColor colour;
     } samples[] = {
-        {{4, 4}, QColor(192, 192, 255)},     {{35, 3}, QColor(255, 192, 128)},
-        {{30, 150}, QColor(128, 255, 128)},  {{198, 150}, QColor(255, 128, 255)},
-        {{358, 165}, QColor(255, 0, 0)},     {{150, 158}, QColor(192, 192, 255)},
+        {{4, 4}, QColor(192, 192, 255)},    {{35, 3}, QColor(255, 192, 128)},
+        {{30, 150}, QColor(128, 255, 128)}, {{198, 150}, QColor(255, 128, 255)},
+        {{358, 165}, QColor(255, 0, 0)},    {{150, 158}, QColor(192, 192, 255)},
     };
     for (const auto &sample : samples) {
         const QPoint device = sample.logical * 2;
@@ -38,8 +37,7 @@ void HighDpiTest::windowDrawsAtDoubleResolution()
     }
 }
 
-void HighDpiTest::iconHasLargeSizes()
-{
+void HighDpiTest::iconHasLargeSizes() {
     RankingForm form;
     const QList<QSize> sizes = form.windowIcon().availableSizes();
     for (int size : {16, 32, 48, 64, 128})

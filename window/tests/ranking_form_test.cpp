@@ -1,3 +1,4 @@
+#include "form_check.h"
 #include "item_list_view.h"
 #include "ranking_form.h"
 
@@ -44,15 +45,12 @@ private:
     [[nodiscard]] ItemListView *view(const char *name) const { return control<ItemListView>(name); }
     void selectItem(const char *list, const QString &text) const;
     void press(const char *button) const;
-    [[nodiscard]] QString mirrorFault() const;
     [[nodiscard]] QStringList ranking() const;
 
     std::unique_ptr<RankingForm> m_form;
 };
 
 namespace {
-
-const char *const listNames[] = {"speakersList", "languagesList", "rankingList"};
 
 QString u8(const char *text) {
     return QString::fromUtf8(text);
@@ -79,31 +77,6 @@ void RankingFormTest::selectItem(const char *list, const QString &text) const {
 
 void RankingFormTest::press(const char *button) const {
     QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
-}
-
-QString RankingFormTest::mirrorFault() const {
-    for (int i = 0; i < 3; ++i) {
-        const ranking::ItemList &list = m_form->board().list(static_cast<ListRole>(i));
-        const ItemListView *listView = view(listNames[i]);
-        const QAbstractItemModel *model = listView->model();
-        if (model->rowCount() != list.ListCount())
-            return QStringLiteral("%1 shows %2 rows for %3 items")
-                .arg(QLatin1String(listNames[i]))
-                .arg(model->rowCount())
-                .arg(list.ListCount());
-        for (int row = 0; row < list.ListCount(); ++row) {
-            if (model->index(row, 0).data().toString() != QString::fromStdString(list.List(row)))
-                return QStringLiteral("%1 row %2 differs")
-                    .arg(QLatin1String(listNames[i]))
-                    .arg(row);
-        }
-        if (listView->selectedRow() != list.ListIndex())
-            return QStringLiteral("%1 shows row %2 selected, the list has %3")
-                .arg(QLatin1String(listNames[i]))
-                .arg(listView->selectedRow())
-                .arg(list.ListIndex());
-    }
-    return {};
 }
 
 QStringList RankingFormTest::ranking() const {
@@ -226,7 +199,7 @@ void RankingFormTest::startState() {
     QCOMPARE(board.RankingList().ListCount(), 0);
     QCOMPARE(view("speakersList")->currentIndex().data().toString(), u8("100"));
     QCOMPARE(view("languagesList")->currentIndex().data().toString(), u8("английски"));
-    QCOMPARE(mirrorFault(), QString());
+    QCOMPARE(MirrorFault(*m_form), QString());
     QCOMPARE(QApplication::focusWidget(), control<QWidget>("statement"));
 }
 
@@ -255,7 +228,7 @@ void RankingFormTest::mouseBuildsAndEmptiesTheRanking() {
         selectItem("speakersList", u8(entry.count));
         selectItem("languagesList", u8(entry.language));
         press("enterButton");
-        QCOMPARE(mirrorFault(), QString());
+        QCOMPARE(MirrorFault(*m_form), QString());
     }
     QCOMPARE(ranking(), QStringList({u8("900 руски"), u8("500 арабски"), u8("300 немски")}));
 
@@ -265,7 +238,7 @@ void RankingFormTest::mouseBuildsAndEmptiesTheRanking() {
     QCOMPARE(ranking(), QStringList({u8("900 руски"), u8("300 немски")}));
     QCOMPARE(m_form->board().RankingList().ListIndex(), -1);
     QCOMPARE(m_form->board().SpeakersList().ListCount(), 7);
-    QCOMPARE(mirrorFault(), QString());
+    QCOMPARE(MirrorFault(*m_form), QString());
 
     press("takeOutButton");
     QCOMPARE(ranking().size(), 2);
@@ -274,7 +247,7 @@ void RankingFormTest::mouseBuildsAndEmptiesTheRanking() {
     QVERIFY(ranking().isEmpty());
     QCOMPARE(m_form->board().SpeakersList().ListCount(), 9);
     QCOMPARE(m_form->board().LanguagesList().ListCount(), 8);
-    QCOMPARE(mirrorFault(), QString());
+    QCOMPARE(MirrorFault(*m_form), QString());
     QCOMPARE(view("speakersList")->currentIndex().row(), 0);
 }
 
@@ -284,7 +257,7 @@ void RankingFormTest::enterTwiceAddsOneEntry() {
     QCOMPARE(ranking(), QStringList({u8("100 английски")}));
     QCOMPARE(m_form->board().SpeakersList().ListIndex(), -1);
     QCOMPARE(m_form->board().LanguagesList().ListIndex(), -1);
-    QCOMPARE(mirrorFault(), QString());
+    QCOMPARE(MirrorFault(*m_form), QString());
 }
 
 void RankingFormTest::keyboardSelectsAndPresses() {
@@ -312,7 +285,7 @@ void RankingFormTest::keyboardSelectsAndPresses() {
     takeOut->setFocus();
     QTest::keyClick(takeOut, Qt::Key_Space);
     QVERIFY(ranking().isEmpty());
-    QCOMPARE(mirrorFault(), QString());
+    QCOMPARE(MirrorFault(*m_form), QString());
 }
 
 void RankingFormTest::commandGroupIgnoresUnknownIndex() {
