@@ -1,11 +1,35 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
-# Usage: scripts/test.sh [preset]   (preset: default, or sanitize for ASan + UBSan)
+# Installs what is missing, builds and runs the tests.
+#
+#   scripts/test.sh            every test (the default build)
+#   scripts/test.sh sanitize   every test again, built with AddressSanitizer + UBSan
+#   scripts/test.sh valgrind   the model's tests under valgrind's memcheck
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-preset=${1:-default}
-scripts/deps.sh
-cmake --preset "$preset"
-cmake --build --preset "$preset"
-QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} ctest --preset "$preset"
+mode=${1:-default}
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+build() {
+    cmake --preset "$1"
+    cmake --build --preset "$1"
+}
+
+case "$mode" in
+default | sanitize)
+    scripts/deps.sh
+    build "$mode"
+    ctest --preset "$mode"
+    ;;
+valgrind)
+    scripts/deps.sh
+    scripts/deps.sh valgrind
+    build default
+    valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect \
+        --quiet build/default/ranking/tests/ranking_tests --gtest_brief=1
+    ;;
+*)
+    echo "unknown mode '$mode': use default, sanitize or valgrind" >&2
+    exit 2
+    ;;
+esac
