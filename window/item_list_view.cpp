@@ -26,6 +26,20 @@ int ItemListView::selectedRow() const {
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
+void ItemListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) {
+    // A single-selection view would select the neighbour of a removed current
+    // item. The list leaves nothing selected then, so only the cursor moves to
+    // the neighbour, and no passing selection is shown or announced.
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && current.row() >= start && current.row() <= end) {
+        const int neighbour = end + 1 < model()->rowCount(parent) ? end + 1 : start - 1;
+        const QModelIndex next =
+            neighbour >= 0 ? model()->index(neighbour, 0, parent) : QModelIndex();
+        selectionModel()->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
+    }
+    QListView::rowsAboutToBeRemoved(parent, start, end);
+}
+
 void ItemListView::showListIndex() {
     const int row = m_model->listIndex();
     if (row == selectedRow())

@@ -16,6 +16,9 @@ public:
     /// The selected row as the view shows it, -1 for none.
     [[nodiscard]] int selectedRow() const;
 
+protected slots:
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+
 private:
     void showListIndex();
     void takeUserSelection();

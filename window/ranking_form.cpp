@@ -4,6 +4,7 @@
 #include "exercise_texts.h"
 #include "item_list_view.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -62,6 +63,15 @@ void keepDefaultColours(QWidget *widget) {
     widget->setPalette(palette);
 }
 
+// A plain top-level widget is announced as a generic container; this one is
+// the application's window.
+QAccessibleInterface *accessibleForm(const QString &className, QObject *object) {
+    if (className == QLatin1String(RankingForm::staticMetaObject.className()) &&
+        object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 QIcon applicationIcon() {
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128})
@@ -82,6 +92,8 @@ RankingForm::RankingForm(QWidget *parent)
     : QWidget(parent)
     , m_models{ItemListModel(m_board.SpeakersList()), ItemListModel(m_board.LanguagesList()),
                ItemListModel(m_board.RankingList())} {
+    static const bool accessibleFormInstalled = (QAccessible::installFactory(accessibleForm), true);
+    Q_UNUSED(accessibleFormInstalled);
     setObjectName(QStringLiteral("rankingForm"));
     setWindowTitle(QString::fromUtf8(ExerciseTexts::windowCaption));
     setWindowIcon(applicationIcon());

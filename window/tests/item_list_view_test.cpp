@@ -139,11 +139,21 @@ void ItemListViewTest::removingSelectedItemLeavesNothingSelected() {
     QWidget window;
     auto *view = new ItemListView(&model, &window);
 
-    list.SetListIndex(2);
-    list.RemoveItem(2);
+    list.SetListIndex(1);
+    QSignalSpy selections(view->selectionModel(), &QItemSelectionModel::selectionChanged);
+    list.RemoveItem(1);
     QCOMPARE(list.ListIndex(), -1);
     QCOMPARE(view->selectedRow(), -1);
-    QCOMPARE(rowsOf(model), QStringList({QStringLiteral("a"), QStringLiteral("b")}));
+    QCOMPARE(rowsOf(model), QStringList({QStringLiteral("a"), QStringLiteral("c")}));
+    for (const auto &signal : selections)
+        QVERIFY2(signal.at(0).value<QItemSelection>().isEmpty(),
+                 "a neighbour was selected on the way");
+    QCOMPARE(view->currentIndex().row(), 1);
+
+    list.SetListIndex(1);
+    list.RemoveItem(1);
+    QCOMPARE(view->selectedRow(), -1);
+    QCOMPARE(view->currentIndex().row(), 0);
 }
 
 QTEST_MAIN(ItemListViewTest)
