@@ -3,7 +3,8 @@
 
 #include <QApplication>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication app(argc, argv);
     RankingForm form;
     // Start-up measurements and the package test ask the program to end as

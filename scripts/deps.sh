@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    libgtest-dev
+    libgtest-dev libbenchmark-dev
     qt6-base-dev fonts-liberation
     desktop-file-utils appstream dpkg-dev
 )

@@ -4,6 +4,7 @@
 #   scripts/test.sh            every test (the default build)
 #   scripts/test.sh sanitize   every test again, built with AddressSanitizer + UBSan
 #   scripts/test.sh valgrind   the model's tests under valgrind's memcheck
+#   scripts/test.sh fuzz       the board fuzzer for FUZZ_SECONDS seconds (default 60)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,8 +29,14 @@ valgrind)
     valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect \
         --quiet build/default/ranking/tests/ranking_tests --gtest_brief=1
     ;;
+fuzz)
+    scripts/deps.sh
+    scripts/deps.sh clang libclang-rt-14-dev
+    cmake --preset fuzz -DFUZZ_SECONDS="${FUZZ_SECONDS:-60}"
+    cmake --build --preset fuzz --target fuzz
+    ;;
 *)
-    echo "unknown mode '$mode': use default, sanitize or valgrind" >&2
+    echo "unknown mode '$mode': use default, sanitize, valgrind or fuzz" >&2
     exit 2
     ;;
 esac

@@ -4,7 +4,8 @@
 
 namespace {
 
-QString styleSheetFor(const QColor &colour) {
+QString styleSheetFor(const QColor &colour)
+{
     // Style sheets are the one way to get an exact background colour from
     // every widget style; the states that the style would draw must then be
     // drawn here too.
@@ -19,12 +20,14 @@ QString styleSheetFor(const QColor &colour) {
 } // namespace
 
 CommandButton::CommandButton(const QString &text, const QColor &colour, QWidget *parent)
-    : QPushButton(text, parent) {
+    : QPushButton(text, parent)
+{
     setStyleSheet(styleSheetFor(colour));
     setAutoDefault(false);
 }
 
-void CommandButton::keyPressEvent(QKeyEvent *event) {
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         click();

@@ -6,7 +6,8 @@
 /// A push button that shows its own background colour in every style, with a
 /// visible border, focus mark and pressed look, and that Enter presses as
 /// well as Space.
-class CommandButton : public QPushButton {
+class CommandButton : public QPushButton
+{
     Q_OBJECT
 
 public:

@@ -5,11 +5,13 @@
 #include <QWidget>
 
 FirstPaintWatcher::FirstPaintWatcher(QWidget *widget)
-    : QObject(widget) {
+    : QObject(widget)
+{
     widget->installEventFilter(this);
 }
 
-bool FirstPaintWatcher::eventFilter(QObject *watched, QEvent *event) {
+bool FirstPaintWatcher::eventFilter(QObject *watched, QEvent *event)
+{
     if (event->type() == QEvent::Paint) {
         watched->removeEventFilter(this);
         // Queued, so that the paint that is starting now reaches the screen first.

@@ -4,19 +4,23 @@
 
 ItemListModel::ItemListModel(ranking::ItemList &list, QObject *parent)
     : QAbstractListModel(parent)
-    , m_list(list) {
+    , m_list(list)
+{
     m_list.SetObserver(this);
 }
 
-ItemListModel::~ItemListModel() {
+ItemListModel::~ItemListModel()
+{
     m_list.SetObserver(nullptr);
 }
 
-int ItemListModel::rowCount(const QModelIndex &parent) const {
+int ItemListModel::rowCount(const QModelIndex &parent) const
+{
     return parent.isValid() ? 0 : m_list.ListCount();
 }
 
-QVariant ItemListModel::data(const QModelIndex &index, int role) const {
+QVariant ItemListModel::data(const QModelIndex &index, int role) const
+{
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
@@ -24,50 +28,60 @@ QVariant ItemListModel::data(const QModelIndex &index, int role) const {
     return QString::fromStdString(m_list.List(index.row()));
 }
 
-Qt::ItemFlags ItemListModel::flags(const QModelIndex &index) const {
+Qt::ItemFlags ItemListModel::flags(const QModelIndex &index) const
+{
     if (!index.isValid())
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
-int ItemListModel::listIndex() const {
+int ItemListModel::listIndex() const
+{
     return m_list.ListIndex();
 }
 
-void ItemListModel::setListIndex(int row) {
+void ItemListModel::setListIndex(int row)
+{
     m_list.SetListIndex(row);
 }
 
-void ItemListModel::itemAboutToBeInserted(int index) {
+void ItemListModel::itemAboutToBeInserted(int index)
+{
     m_changing = true;
     beginInsertRows({}, index, index);
 }
 
-void ItemListModel::itemInserted(int) {
+void ItemListModel::itemInserted(int)
+{
     endInsertRows();
     m_changing = false;
 }
 
-void ItemListModel::itemAboutToBeRemoved(int index) {
+void ItemListModel::itemAboutToBeRemoved(int index)
+{
     m_changing = true;
     beginRemoveRows({}, index, index);
 }
 
-void ItemListModel::itemRemoved(int) {
+void ItemListModel::itemRemoved(int)
+{
     endRemoveRows();
     m_changing = false;
 }
 
-void ItemListModel::aboutToBeCleared() {
+void ItemListModel::aboutToBeCleared()
+{
     m_changing = true;
     beginResetModel();
 }
 
-void ItemListModel::cleared() {
+void ItemListModel::cleared()
+{
     endResetModel();
     m_changing = false;
 }
 
-void ItemListModel::listIndexChanged(int listIndex) {
+void ItemListModel::listIndexChanged(int listIndex)
+{
     emit selectedRowChanged(listIndex);
 }

@@ -11,7 +11,8 @@ class ItemList;
 /// Shows one ItemList to Qt's item views. The ItemList stays the only copy of
 /// the items: this model reads from it and turns its change reports into the
 /// item model's signals.
-class ItemListModel : public QAbstractListModel, private ranking::ItemListObserver {
+class ItemListModel : public QAbstractListModel, private ranking::ItemListObserver
+{
     Q_OBJECT
 
 public:

@@ -6,7 +6,8 @@
 
 ItemListView::ItemListView(ItemListModel *model, QWidget *parent)
     : QListView(parent)
-    , m_model(model) {
+    , m_model(model)
+{
     setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -21,12 +22,14 @@ ItemListView::ItemListView(ItemListModel *model, QWidget *parent)
     showListIndex();
 }
 
-int ItemListView::selectedRow() const {
+int ItemListView::selectedRow() const
+{
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void ItemListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) {
+void ItemListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
+{
     // A single-selection view would select the neighbour of a removed current
     // item. The list leaves nothing selected then, so only the cursor moves to
     // the neighbour, and no passing selection is shown or announced.
@@ -40,7 +43,8 @@ void ItemListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, in
     QListView::rowsAboutToBeRemoved(parent, start, end);
 }
 
-void ItemListView::showListIndex() {
+void ItemListView::showListIndex()
+{
     const int row = m_model->listIndex();
     if (row == selectedRow())
         return;
@@ -54,7 +58,8 @@ void ItemListView::showListIndex() {
     }
 }
 
-void ItemListView::takeUserSelection() {
+void ItemListView::takeUserSelection()
+{
     // Qt adjusts the selection itself while rows come and go; the list has its
     // own rules for that and reports the outcome once the change is done.
     if (m_showing || m_model->isChanging())

@@ -7,7 +7,8 @@ class ItemListModel;
 /// A single-selection list view that keeps its selection in step with the
 /// ListIndex of the ItemList behind @p model: a user's selection sets
 /// ListIndex, and a change of ListIndex made by the program shows at once.
-class ItemListView : public QListView {
+class ItemListView : public QListView
+{
     Q_OBJECT
 
 public:

@@ -15,7 +15,8 @@ constexpr QSize clientSize(461, 345);
 const QColor windowColour(192, 192, 255);
 const QColor labelColour(255, 192, 128);
 
-struct LabelSpec {
+struct LabelSpec
+{
     const char *objectName;
     const char *text;
     QRect geometry;
@@ -28,7 +29,8 @@ constexpr LabelSpec labelSpecs[] = {
     {"rankingLabel", ExerciseTexts::rankingLabel, QRect(264, 32, 169, 25)},
 };
 
-struct ListSpec {
+struct ListSpec
+{
     const char *objectName;
     ranking::ListRole role;
     QRect geometry;
@@ -40,7 +42,8 @@ constexpr ListSpec listSpecs[] = {
     {"rankingList", ranking::ListRole::Ranking, QRect(264, 56, 169, 80)},
 };
 
-struct CommandSpec {
+struct CommandSpec
+{
     const char *objectName;
     const char *text;
     QRgb colour;
@@ -57,7 +60,8 @@ constexpr QRect statementGeometry(8, 176, 441, 161);
 
 // A child inherits the window's background colour; lists and the statement
 // box keep the application's own colours instead, scroll bars included.
-void keepDefaultColours(QWidget *widget) {
+void keepDefaultColours(QWidget *widget)
+{
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, QApplication::palette(widget).color(QPalette::Window));
     widget->setPalette(palette);
@@ -65,21 +69,24 @@ void keepDefaultColours(QWidget *widget) {
 
 // A plain top-level widget is announced as a generic container; this one is
 // the application's window.
-QAccessibleInterface *accessibleForm(const QString &className, QObject *object) {
+QAccessibleInterface *accessibleForm(const QString &className, QObject *object)
+{
     if (className == QLatin1String(RankingForm::staticMetaObject.className()) &&
         object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;
 }
 
-QIcon applicationIcon() {
+QIcon applicationIcon()
+{
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128})
         icon.addFile(QStringLiteral(":/icons/%1/example.klasacia.LanguageRanking.png").arg(size));
     return icon;
 }
 
-QFont formFont() {
+QFont formFont()
+{
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSize(12);
     font.setWeight(QFont::Normal);
@@ -91,7 +98,8 @@ QFont formFont() {
 RankingForm::RankingForm(QWidget *parent)
     : QWidget(parent)
     , m_models{ItemListModel(m_board.SpeakersList()), ItemListModel(m_board.LanguagesList()),
-               ItemListModel(m_board.RankingList())} {
+               ItemListModel(m_board.RankingList())}
+{
     static const bool accessibleFormInstalled = (QAccessible::installFactory(accessibleForm), true);
     Q_UNUSED(accessibleFormInstalled);
     setObjectName(QStringLiteral("rankingForm"));
@@ -112,7 +120,8 @@ RankingForm::RankingForm(QWidget *parent)
     load();
 }
 
-void RankingForm::commandClicked(int index) {
+void RankingForm::commandClicked(int index)
+{
     switch (index) {
     case Enter:
         m_board.EnterRelation();
@@ -128,7 +137,8 @@ void RankingForm::commandClicked(int index) {
     }
 }
 
-void RankingForm::createLabels() {
+void RankingForm::createLabels()
+{
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
         const LabelSpec &spec = labelSpecs[i];
         auto *label = new QLabel(QString::fromUtf8(spec.text), this);
@@ -143,7 +153,8 @@ void RankingForm::createLabels() {
     }
 }
 
-void RankingForm::createLists() {
+void RankingForm::createLists()
+{
     for (std::size_t i = 0; i < m_lists.size(); ++i) {
         const ListSpec &spec = listSpecs[i];
         auto *list = new ItemListView(&m_models[i], this);
@@ -158,7 +169,8 @@ void RankingForm::createLists() {
     }
 }
 
-void RankingForm::createButtons() {
+void RankingForm::createButtons()
+{
     for (std::size_t i = 0; i < m_commands.size(); ++i) {
         const CommandSpec &spec = commandSpecs[i];
         auto *button =
@@ -171,7 +183,8 @@ void RankingForm::createButtons() {
     }
 }
 
-void RankingForm::createStatement() {
+void RankingForm::createStatement()
+{
     m_statement = new QPlainTextEdit(this);
     m_statement->setObjectName(QStringLiteral("statement"));
     m_statement->setGeometry(statementGeometry);
@@ -186,7 +199,8 @@ void RankingForm::createStatement() {
     m_statement->setAccessibleName(QString::fromUtf8(ExerciseTexts::statementName));
 }
 
-void RankingForm::chainTabOrder() {
+void RankingForm::chainTabOrder()
+{
     QWidget *previous = m_statement;
     for (QWidget *next :
          {static_cast<QWidget *>(m_lists[0]), static_cast<QWidget *>(m_lists[1]),
@@ -198,6 +212,7 @@ void RankingForm::chainTabOrder() {
     m_statement->setFocus();
 }
 
-void RankingForm::load() {
+void RankingForm::load()
+{
     m_board.DeleteRanking();
 }

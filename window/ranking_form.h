@@ -17,7 +17,8 @@ class QPlainTextEdit;
 /// ranking with their column labels, the three command buttons and the
 /// exercise statement. It owns the ranking board; the lists it shows are views
 /// of the board's lists.
-class RankingForm : public QWidget {
+class RankingForm : public QWidget
+{
     Q_OBJECT
 
 public:

@@ -9,13 +9,15 @@ namespace ranking {
 
 ItemList::ItemList(Order order, Visibility visibility, const std::vector<std::string> &items)
     : m_order(order)
-    , m_visibility(visibility) {
+    , m_visibility(visibility)
+{
     m_items.reserve(items.size());
     for (const auto &item : items)
         AddItem(item);
 }
 
-void ItemList::AddItem(std::string_view item) {
+void ItemList::AddItem(std::string_view item)
+{
     const int index = insertionIndex(item);
     const int oldListIndex = m_listIndex;
     if (m_observer)
@@ -28,7 +30,8 @@ void ItemList::AddItem(std::string_view item) {
     reportListIndex(oldListIndex);
 }
 
-void ItemList::RemoveItem(int index) {
+void ItemList::RemoveItem(int index)
+{
     checkIndex(index);
     const int oldListIndex = m_listIndex;
     if (m_observer)
@@ -43,7 +46,8 @@ void ItemList::RemoveItem(int index) {
     reportListIndex(oldListIndex);
 }
 
-void ItemList::Clear() {
+void ItemList::Clear()
+{
     const int oldListIndex = m_listIndex;
     if (m_observer)
         m_observer->aboutToBeCleared();
@@ -54,16 +58,19 @@ void ItemList::Clear() {
     reportListIndex(oldListIndex);
 }
 
-const std::string &ItemList::List(int index) const {
+const std::string &ItemList::List(int index) const
+{
     checkIndex(index);
     return m_items[static_cast<std::size_t>(index)];
 }
 
-int ItemList::ListCount() const {
+int ItemList::ListCount() const
+{
     return static_cast<int>(m_items.size());
 }
 
-void ItemList::SetListIndex(int index) {
+void ItemList::SetListIndex(int index)
+{
     if (index != -1)
         checkIndex(index);
     const int oldListIndex = m_listIndex;
@@ -71,20 +78,23 @@ void ItemList::SetListIndex(int index) {
     reportListIndex(oldListIndex);
 }
 
-int ItemList::insertionIndex(std::string_view item) const {
+int ItemList::insertionIndex(std::string_view item) const
+{
     if (!Sorted())
         return ListCount();
     const auto place = std::upper_bound(m_items.begin(), m_items.end(), item);
     return static_cast<int>(place - m_items.begin());
 }
 
-void ItemList::checkIndex(int index) const {
+void ItemList::checkIndex(int index) const
+{
     if (index < 0 || index >= ListCount())
         throw std::out_of_range("ItemList: index " + std::to_string(index) + " outside a list of " +
                                 std::to_string(ListCount()) + " items");
 }
 
-void ItemList::reportListIndex(int oldListIndex) const {
+void ItemList::reportListIndex(int oldListIndex) const
+{
     if (m_observer && m_listIndex != oldListIndex)
         m_observer->listIndexChanged(m_listIndex);
 }

@@ -4,13 +4,15 @@
 
 namespace ranking {
 
-const std::vector<std::string> &InitialSpeakers() {
+const std::vector<std::string> &InitialSpeakers()
+{
     static const std::vector<std::string> speakers{"100", "200", "300", "400", "500",
                                                    "600", "700", "800", "900"};
     return speakers;
 }
 
-const std::vector<std::string> &InitialLanguages() {
+const std::vector<std::string> &InitialLanguages()
+{
     static const std::vector<std::string> languages{
         "английски", "арабски", "испански", "италиански", "китайски", "немски", "руски", "френски"};
     return languages;
@@ -20,17 +22,21 @@ RankingBoard::RankingBoard()
     : m_lists{ItemList(ItemList::Order::Sorted, ItemList::Visibility::Shown, InitialSpeakers()),
               ItemList(ItemList::Order::Sorted, ItemList::Visibility::Shown, InitialLanguages()),
               ItemList(ItemList::Order::Unsorted, ItemList::Visibility::Shown),
-              ItemList(ItemList::Order::Sorted, ItemList::Visibility::Hidden)} {}
+              ItemList(ItemList::Order::Sorted, ItemList::Visibility::Hidden)}
+{}
 
-ItemList &RankingBoard::list(ListRole role) {
+ItemList &RankingBoard::list(ListRole role)
+{
     return m_lists[static_cast<std::size_t>(role)];
 }
 
-const ItemList &RankingBoard::list(ListRole role) const {
+const ItemList &RankingBoard::list(ListRole role) const
+{
     return m_lists[static_cast<std::size_t>(role)];
 }
 
-void RankingBoard::EnterRelation() {
+void RankingBoard::EnterRelation()
+{
     const int a = SpeakersList().ListIndex();
     const int b = LanguagesList().ListIndex();
     if (a < 0 || b < 0)
@@ -54,14 +60,16 @@ void RankingBoard::EnterRelation() {
     SortBuffer().Clear();
 }
 
-void RankingBoard::TakeOutRelation() {
+void RankingBoard::TakeOutRelation()
+{
     const int i = RankingList().ListIndex();
     if (i < 0)
         return;
     returnEntry(i);
 }
 
-void RankingBoard::DeleteRanking() {
+void RankingBoard::DeleteRanking()
+{
     const int k = RankingList().ListCount();
     for (int i = 0; i < k; ++i)
         returnEntry(0);
@@ -69,7 +77,8 @@ void RankingBoard::DeleteRanking() {
     LanguagesList().SetListIndex(0);
 }
 
-void RankingBoard::returnEntry(int rankingIndex) {
+void RankingBoard::returnEntry(int rankingIndex)
+{
     const RankingEntry entry = SplitEntry(RankingList().List(rankingIndex));
     SpeakersList().AddItem(entry.count);
     LanguagesList().AddItem(entry.language);

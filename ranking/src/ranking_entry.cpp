@@ -6,14 +6,16 @@
 
 namespace ranking {
 
-std::string JoinEntry(std::string_view count, std::string_view language) {
+std::string JoinEntry(std::string_view count, std::string_view language)
+{
     std::string entry;
     entry.reserve(count.size() + 1 + language.size());
     entry.append(count).append(" ").append(language);
     return entry;
 }
 
-RankingEntry SplitEntry(std::string_view entry) {
+RankingEntry SplitEntry(std::string_view entry)
+{
     const int length = CharLength(entry);
     if (length <= EntryCountWidth + 1)
         throw std::invalid_argument("not a ranking entry: \"" + std::string(entry) + '"');

@@ -6,17 +6,20 @@ namespace ranking {
 
 namespace {
 
-bool startsCharacter(char byte) {
+bool startsCharacter(char byte)
+{
     return (static_cast<unsigned char>(byte) & 0xC0u) != 0x80u;
 }
 
 } // namespace
 
-int CharLength(std::string_view text) {
+int CharLength(std::string_view text)
+{
     return static_cast<int>(std::count_if(text.begin(), text.end(), startsCharacter));
 }
 
-std::string LeftChars(std::string_view text, int count) {
+std::string LeftChars(std::string_view text, int count)
+{
     std::size_t end = 0;
     for (int seen = 0; end < text.size(); ++end) {
         if (startsCharacter(text[end]) && seen++ == count)
@@ -25,7 +28,8 @@ std::string LeftChars(std::string_view text, int count) {
     return std::string(text.substr(0, end));
 }
 
-std::string RightChars(std::string_view text, int count) {
+std::string RightChars(std::string_view text, int count)
+{
     std::size_t begin = text.size();
     for (int seen = 0; begin > 0 && seen < count;) {
         --begin;

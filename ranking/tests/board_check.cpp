@@ -1,6 +1,7 @@
 #include "board_check.h"
 
 #include <ranking/ranking_entry.h>
+#include <ranking/text.h>
 
 #include <algorithm>
 #include <map>
@@ -10,20 +11,24 @@ namespace ranking::testing {
 
 namespace {
 
-const ListState &stateOf(const BoardState &state, ListRole role) {
+const ListState &stateOf(const BoardState &state, ListRole role)
+{
     return state[static_cast<std::size_t>(role)];
 }
 
-bool strictlyAscending(const std::vector<std::string> &items) {
+bool strictlyAscending(const std::vector<std::string> &items)
+{
     return std::adjacent_find(items.begin(), items.end(), std::greater_equal<>()) == items.end();
 }
 
-bool strictlyDescending(const std::vector<std::string> &items) {
+bool strictlyDescending(const std::vector<std::string> &items)
+{
     return std::adjacent_find(items.begin(), items.end(), std::less_equal<>()) == items.end();
 }
 
 std::optional<std::string> checkEachOnce(const char *what, const std::vector<std::string> &all,
-                                         const std::vector<std::string> &found) {
+                                         const std::vector<std::string> &found)
+{
     std::map<std::string, int> seen;
     for (const auto &item : found)
         ++seen[item];
@@ -37,12 +42,14 @@ std::optional<std::string> checkEachOnce(const char *what, const std::vector<std
     return std::nullopt;
 }
 
-std::string itemAt(const ListState &list) {
+std::string itemAt(const ListState &list)
+{
     return list.listIndex < 0 ? std::string("<none>")
                               : list.items.at(static_cast<std::size_t>(list.listIndex));
 }
 
-std::optional<std::string> checkEnter(const BoardState &before, const BoardState &after) {
+std::optional<std::string> checkEnter(const BoardState &before, const BoardState &after)
+{
     const auto &speakers = stateOf(before, ListRole::Speakers);
     const auto &languages = stateOf(before, ListRole::Languages);
     if (speakers.listIndex < 0 || languages.listIndex < 0) {
@@ -63,7 +70,8 @@ std::optional<std::string> checkEnter(const BoardState &before, const BoardState
     return std::nullopt;
 }
 
-std::optional<std::string> checkTakeOut(const BoardState &before, const BoardState &after) {
+std::optional<std::string> checkTakeOut(const BoardState &before, const BoardState &after)
+{
     const auto &ranking = stateOf(before, ListRole::Ranking);
     if (ranking.listIndex < 0) {
         if (after != before)
@@ -83,7 +91,8 @@ std::optional<std::string> checkTakeOut(const BoardState &before, const BoardSta
     return std::nullopt;
 }
 
-std::optional<std::string> checkDelete(const BoardState &after) {
+std::optional<std::string> checkDelete(const BoardState &after)
+{
     const auto &speakers = stateOf(after, ListRole::Speakers);
     const auto &languages = stateOf(after, ListRole::Languages);
     if (!stateOf(after, ListRole::Ranking).items.empty())
@@ -97,7 +106,8 @@ std::optional<std::string> checkDelete(const BoardState &after) {
 
 } // namespace
 
-BoardState StateOf(const RankingBoard &board) {
+BoardState StateOf(const RankingBoard &board)
+{
     BoardState state;
     for (int role = 0; role < ListRoleCount; ++role) {
         const auto &list = board.list(static_cast<ListRole>(role));
@@ -106,7 +116,8 @@ BoardState StateOf(const RankingBoard &board) {
     return state;
 }
 
-std::string Describe(const BoardState &state) {
+std::string Describe(const BoardState &state)
+{
     static constexpr const char *names[] = {"speakers", "languages", "ranking", "buffer"};
     std::ostringstream out;
     for (int role = 0; role < ListRoleCount; ++role) {
@@ -119,8 +130,13 @@ std::string Describe(const BoardState &state) {
     return out.str();
 }
 
-std::optional<std::string> CheckInvariants(const RankingBoard &board) {
-    const BoardState state = StateOf(board);
+std::optional<std::string> CheckInvariants(const RankingBoard &board)
+{
+    return CheckInvariants(StateOf(board));
+}
+
+std::optional<std::string> CheckInvariants(const BoardState &state)
+{
     for (const auto &list : state) {
         if (list.listIndex < -1 || list.listIndex >= static_cast<int>(list.items.size()))
             return "a selection lies outside its list";
@@ -136,7 +152,7 @@ std::optional<std::string> CheckInvariants(const RankingBoard &board) {
     if (!strictlyDescending(ranking))
         return "the ranking is not in descending order";
     for (const auto &entry : ranking) {
-        if (entry.size() < 5)
+        if (CharLength(entry) <= EntryCountWidth + 1)
             return "malformed entry \"" + entry + '"';
         const RankingEntry parts = SplitEntry(entry);
         if (JoinEntry(parts.count, parts.language) != entry)
@@ -150,7 +166,8 @@ std::optional<std::string> CheckInvariants(const RankingBoard &board) {
 }
 
 std::optional<std::string> CheckOperation(Operation operation, const BoardState &before,
-                                          const BoardState &after) {
+                                          const BoardState &after)
+{
     switch (operation) {
     case Operation::Enter:
         return checkEnter(before, after);

@@ -10,7 +10,8 @@
 namespace ranking::testing {
 
 /// Items and selection of one list, for comparing a board before and after a step.
-struct ListState {
+struct ListState
+{
     std::vector<std::string> items;
     int listIndex = -1;
 
@@ -28,6 +29,7 @@ using BoardState = std::array<ListState, ListRoleCount>;
 /// every count and language in exactly one place, well-formed entries, the
 /// ranking strictly descending, the source lists strictly ascending, the sort
 /// buffer empty and every selection inside its list or -1.
+[[nodiscard]] std::optional<std::string> CheckInvariants(const BoardState &state);
 [[nodiscard]] std::optional<std::string> CheckInvariants(const RankingBoard &board);
 
 /// The first way in which @p after is not what @p operation must make of

@@ -12,12 +12,14 @@ using Items = std::vector<std::string>;
 
 namespace {
 
-ItemList sortedList(const Items &items) {
+ItemList sortedList(const Items &items)
+{
     return ItemList(ItemList::Order::Sorted, ItemList::Visibility::Shown, items);
 }
 
 /// Records every report as one line, so a test can state the exact sequence.
-class RecordingObserver : public ranking::ItemListObserver {
+class RecordingObserver : public ranking::ItemListObserver
+{
 public:
     void itemAboutToBeInserted(int index) override { log("about to insert", index); }
     void itemInserted(int index) override { log("inserted", index); }
@@ -30,14 +32,16 @@ public:
     Items reports;
 
 private:
-    void log(const char *what, int value) {
+    void log(const char *what, int value)
+    {
         reports.push_back(what + (" " + std::to_string(value)));
     }
 };
 
 } // namespace
 
-TEST(ItemListInsertion, SortedListPutsItemAtItsPlace) {
+TEST(ItemListInsertion, SortedListPutsItemAtItsPlace)
+{
     auto languages = sortedList({"китайски", "руски"});
     languages.AddItem("немски");
     EXPECT_EQ(languages.Items(), (Items{"китайски", "немски", "руски"}));
@@ -49,13 +53,15 @@ TEST(ItemListInsertion, SortedListPutsItemAtItsPlace) {
     EXPECT_EQ(speakers.Items(), (Items{"100", "400", "500", "600", "900"}));
 }
 
-TEST(ItemListInsertion, SortedConstructionOrdersInitialItems) {
+TEST(ItemListInsertion, SortedConstructionOrdersInitialItems)
+{
     const auto list = sortedList({"руски", "английски", "арабски"});
     EXPECT_EQ(list.Items(), (Items{"английски", "арабски", "руски"}));
     EXPECT_EQ(list.ListIndex(), -1);
 }
 
-TEST(ItemListInsertion, UnsortedListAppendsWhateverTheText) {
+TEST(ItemListInsertion, UnsortedListAppendsWhateverTheText)
+{
     ItemList ranking(ItemList::Order::Unsorted);
     ranking.AddItem("500 арабски");
     ranking.AddItem("900 руски");
@@ -63,7 +69,8 @@ TEST(ItemListInsertion, UnsortedListAppendsWhateverTheText) {
     EXPECT_EQ(ranking.Items(), (Items{"500 арабски", "900 руски", "100 английски"}));
 }
 
-TEST(ItemListSelection, InsertionAtOrBeforeSelectionKeepsSameItemSelected) {
+TEST(ItemListSelection, InsertionAtOrBeforeSelectionKeepsSameItemSelected)
+{
     auto speakers = sortedList({"200", "400"});
     speakers.SetListIndex(0);
     speakers.AddItem("100");
@@ -79,13 +86,15 @@ TEST(ItemListSelection, InsertionAtOrBeforeSelectionKeepsSameItemSelected) {
     EXPECT_EQ(ranking.ListIndex(), 0) << "appending below the selection must not move it";
 }
 
-TEST(ItemListSelection, AddItemNeverSelectsTheNewItem) {
+TEST(ItemListSelection, AddItemNeverSelectsTheNewItem)
+{
     auto list = sortedList({});
     list.AddItem("100");
     EXPECT_EQ(list.ListIndex(), -1);
 }
 
-TEST(ItemListSelection, RemovingSelectedItemLeavesNoSelection) {
+TEST(ItemListSelection, RemovingSelectedItemLeavesNoSelection)
+{
     auto list = sortedList({"100", "200", "300"});
     list.SetListIndex(1);
     list.RemoveItem(1);
@@ -93,7 +102,8 @@ TEST(ItemListSelection, RemovingSelectedItemLeavesNoSelection) {
     EXPECT_EQ(list.Items(), (Items{"100", "300"}));
 }
 
-TEST(ItemListSelection, RemovingAboveSelectionKeepsSameItemSelected) {
+TEST(ItemListSelection, RemovingAboveSelectionKeepsSameItemSelected)
+{
     auto list = sortedList({"100", "200", "300"});
     list.SetListIndex(2);
     list.RemoveItem(0);
@@ -105,14 +115,16 @@ TEST(ItemListSelection, RemovingAboveSelectionKeepsSameItemSelected) {
     EXPECT_EQ(list.List(0), "300");
 }
 
-TEST(ItemListSelection, RemovingBelowSelectionLeavesItAlone) {
+TEST(ItemListSelection, RemovingBelowSelectionLeavesItAlone)
+{
     auto list = sortedList({"100", "200", "300"});
     list.SetListIndex(0);
     list.RemoveItem(2);
     EXPECT_EQ(list.ListIndex(), 0);
 }
 
-TEST(ItemListSelection, ClearEmptiesAndDeselectsEvenWhenAlreadyEmpty) {
+TEST(ItemListSelection, ClearEmptiesAndDeselectsEvenWhenAlreadyEmpty)
+{
     auto list = sortedList({"100", "200"});
     list.SetListIndex(1);
     list.Clear();
@@ -123,7 +135,8 @@ TEST(ItemListSelection, ClearEmptiesAndDeselectsEvenWhenAlreadyEmpty) {
     EXPECT_EQ(list.ListIndex(), -1);
 }
 
-TEST(ItemListMisuse, IndexOutsideListThrowsAndChangesNothing) {
+TEST(ItemListMisuse, IndexOutsideListThrowsAndChangesNothing)
+{
     auto list = sortedList({"100", "200"});
     list.SetListIndex(1);
     EXPECT_THROW((void)list.List(2), std::out_of_range);
@@ -140,7 +153,8 @@ TEST(ItemListMisuse, IndexOutsideListThrowsAndChangesNothing) {
     EXPECT_NO_THROW(empty.SetListIndex(-1));
 }
 
-TEST(ItemListObserver, ReportsEachChangeAroundItAndSelectionAfterIt) {
+TEST(ItemListObserver, ReportsEachChangeAroundItAndSelectionAfterIt)
+{
     auto list = sortedList({"200", "400"});
     RecordingObserver observer;
     list.SetObserver(&observer);
@@ -157,13 +171,16 @@ TEST(ItemListObserver, ReportsEachChangeAroundItAndSelectionAfterIt) {
                      "removed 2", "index -1", "index 0", "about to clear", "cleared", "index -1"}));
 }
 
-TEST(ItemListObserver, SeesOldContentsBeforeAndNewContentsAfterAChange) {
+TEST(ItemListObserver, SeesOldContentsBeforeAndNewContentsAfterAChange)
+{
     auto list = sortedList({"100", "300"});
-    struct Checker : ranking::ItemListObserver {
+    struct Checker : ranking::ItemListObserver
+    {
         const ItemList *list = nullptr;
         std::vector<int> counts;
         void itemAboutToBeInserted(int) override { counts.push_back(list->ListCount()); }
-        void itemInserted(int index) override {
+        void itemInserted(int index) override
+        {
             counts.push_back(list->ListCount());
             EXPECT_EQ(list->List(index), "200");
         }
@@ -174,7 +191,8 @@ TEST(ItemListObserver, SeesOldContentsBeforeAndNewContentsAfterAChange) {
     EXPECT_EQ(checker.counts, (std::vector<int>{2, 3}));
 }
 
-TEST(ItemListObserver, FailedCallReportsNothing) {
+TEST(ItemListObserver, FailedCallReportsNothing)
+{
     auto list = sortedList({"100"});
     RecordingObserver observer;
     list.SetObserver(&observer);
@@ -183,10 +201,12 @@ TEST(ItemListObserver, FailedCallReportsNothing) {
     EXPECT_TRUE(observer.reports.empty());
 }
 
-TEST(ItemListObserver, SelectionIsAlreadyUpdatedWhenChangeIsReported) {
+TEST(ItemListObserver, SelectionIsAlreadyUpdatedWhenChangeIsReported)
+{
     auto list = sortedList({"100", "200", "300"});
     list.SetListIndex(2);
-    struct Checker : ranking::ItemListObserver {
+    struct Checker : ranking::ItemListObserver
+    {
         const ItemList *list = nullptr;
         std::vector<int> seen;
         void itemAboutToBeRemoved(int) override { seen.push_back(list->ListIndex()); }

@@ -14,23 +14,27 @@ using Items = std::vector<std::string>;
 
 namespace {
 
-int indexOf(const ItemList &list, const std::string &item) {
+int indexOf(const ItemList &list, const std::string &item)
+{
     const auto &items = list.Items();
     const auto found = std::find(items.begin(), items.end(), item);
     return found == items.end() ? -1 : static_cast<int>(found - items.begin());
 }
 
 /// Selects @p count and @p language by their texts and presses "enter".
-void enter(RankingBoard &board, const std::string &count, const std::string &language) {
+void enter(RankingBoard &board, const std::string &count, const std::string &language)
+{
     board.SpeakersList().SetListIndex(indexOf(board.SpeakersList(), count));
     board.LanguagesList().SetListIndex(indexOf(board.LanguagesList(), language));
     board.EnterRelation();
 }
 
-class StartedBoard : public ::testing::Test {
+class StartedBoard : public ::testing::Test
+{
 protected:
     void SetUp() override { board.DeleteRanking(); }
-    void TearDown() override {
+    void TearDown() override
+    {
         const auto fault = CheckInvariants(board);
         EXPECT_FALSE(fault) << *fault;
     }
@@ -40,7 +44,8 @@ protected:
 
 } // namespace
 
-TEST(RankingBoardStart, ListsHoldInitialContentsWithoutSelection) {
+TEST(RankingBoardStart, ListsHoldInitialContentsWithoutSelection)
+{
     const RankingBoard board;
     EXPECT_EQ(board.SpeakersList().Items(),
               (Items{"100", "200", "300", "400", "500", "600", "700", "800", "900"}));
@@ -59,13 +64,15 @@ TEST(RankingBoardStart, ListsHoldInitialContentsWithoutSelection) {
     EXPECT_TRUE(board.RankingList().Visible());
 }
 
-TEST_F(StartedBoard, LoadSelectsFirstCountAndLanguage) {
+TEST_F(StartedBoard, LoadSelectsFirstCountAndLanguage)
+{
     EXPECT_EQ(board.SpeakersList().ListIndex(), 0);
     EXPECT_EQ(board.LanguagesList().ListIndex(), 0);
     EXPECT_EQ(board.RankingList().ListCount(), 0);
 }
 
-TEST_F(StartedBoard, EnterRightAfterStartMakesFirstEntryAndClearsSelections) {
+TEST_F(StartedBoard, EnterRightAfterStartMakesFirstEntryAndClearsSelections)
+{
     board.EnterRelation();
     EXPECT_EQ(board.RankingList().Items(), Items{"100 английски"});
     EXPECT_EQ(board.SpeakersList().ListCount(), 8);
@@ -80,7 +87,8 @@ TEST_F(StartedBoard, EnterRightAfterStartMakesFirstEntryAndClearsSelections) {
     EXPECT_EQ(board.RankingList().ListCount(), 1) << "a second press at once changes nothing";
 }
 
-TEST_F(StartedBoard, RankingIsDescendingWhateverTheOrderOfEntry) {
+TEST_F(StartedBoard, RankingIsDescendingWhateverTheOrderOfEntry)
+{
     enter(board, "300", "немски");
     enter(board, "900", "руски");
     enter(board, "500", "арабски");
@@ -88,7 +96,8 @@ TEST_F(StartedBoard, RankingIsDescendingWhateverTheOrderOfEntry) {
     EXPECT_EQ(board.SortBuffer().ListCount(), 0);
 }
 
-TEST_F(StartedBoard, EnterNeedsBothSelections) {
+TEST_F(StartedBoard, EnterNeedsBothSelections)
+{
     board.LanguagesList().SetListIndex(-1);
     board.EnterRelation();
     board.SpeakersList().SetListIndex(-1);
@@ -100,7 +109,8 @@ TEST_F(StartedBoard, EnterNeedsBothSelections) {
     EXPECT_EQ(board.LanguagesList().ListIndex(), 3);
 }
 
-TEST_F(StartedBoard, TakeOutReturnsCountAndLanguageToTheirPlaces) {
+TEST_F(StartedBoard, TakeOutReturnsCountAndLanguageToTheirPlaces)
+{
     enter(board, "300", "немски");
     enter(board, "900", "руски");
     enter(board, "500", "арабски");
@@ -116,7 +126,8 @@ TEST_F(StartedBoard, TakeOutReturnsCountAndLanguageToTheirPlaces) {
               (Items{"английски", "арабски", "испански", "италиански", "китайски", "френски"}));
 }
 
-TEST_F(StartedBoard, TakeOutKeepsUserSelectionsOnTheirItems) {
+TEST_F(StartedBoard, TakeOutKeepsUserSelectionsOnTheirItems)
+{
     enter(board, "300", "немски");
     board.SpeakersList().SetListIndex(indexOf(board.SpeakersList(), "400"));
     board.LanguagesList().SetListIndex(indexOf(board.LanguagesList(), "руски"));
@@ -126,14 +137,16 @@ TEST_F(StartedBoard, TakeOutKeepsUserSelectionsOnTheirItems) {
     EXPECT_EQ(board.LanguagesList().List(board.LanguagesList().ListIndex()), "руски");
 }
 
-TEST_F(StartedBoard, TakeOutWithoutSelectedEntryChangesNothing) {
+TEST_F(StartedBoard, TakeOutWithoutSelectedEntryChangesNothing)
+{
     enter(board, "300", "немски");
     board.TakeOutRelation();
     EXPECT_EQ(board.RankingList().Items(), Items{"300 немски"});
     EXPECT_EQ(board.SpeakersList().ListCount(), 8);
 }
 
-TEST_F(StartedBoard, EightEntriesUseEveryLanguageAndLeaveOneCount) {
+TEST_F(StartedBoard, EightEntriesUseEveryLanguageAndLeaveOneCount)
+{
     const auto &languages = InitialLanguages();
     for (std::size_t i = 0; i < languages.size(); ++i)
         enter(board, InitialSpeakers()[i + 1], languages[i]);

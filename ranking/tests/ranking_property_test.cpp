@@ -22,7 +22,8 @@ constexpr int actionsPerSession = 500;
 
 /// Plays one seeded session; returns the failure with the steps that led to
 /// it, or an empty string.
-std::string playSession(std::uint32_t seed) {
+std::string playSession(std::uint32_t seed)
+{
     std::mt19937 random(seed);
     RankingBoard board;
     board.DeleteRanking();
@@ -60,7 +61,7 @@ std::string playSession(std::uint32_t seed) {
             fault = CheckOperation(operation, before, StateOf(board));
         }
         if (!fault)
-            fault = CheckInvariants(board);
+            fault = CheckInvariants(StateOf(board));
         if (fault) {
             return "seed " + std::to_string(seed) + ", step " + std::to_string(step) + ": " +
                    *fault + "\nbefore:\n" + Describe(before) + "after:\n" +
@@ -72,7 +73,8 @@ std::string playSession(std::uint32_t seed) {
 
 } // namespace
 
-TEST(RankingProperty, RandomSessionsKeepTheBoardConsistent) {
+TEST(RankingProperty, RandomSessionsKeepTheBoardConsistent)
+{
     for (std::uint32_t seed = 1; seed <= sessions; ++seed) {
         const std::string failure = playSession(seed);
         ASSERT_TRUE(failure.empty()) << failure;

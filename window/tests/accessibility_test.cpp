@@ -9,7 +9,8 @@
 
 // What a screen reader finds in the window, and a whole exercise done with the
 // keyboard alone.
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -36,19 +37,22 @@ private:
 
 namespace {
 
-QString u8(const char *text) {
+QString u8(const char *text)
+{
     return QString::fromUtf8(text);
 }
 
 } // namespace
 
-void AccessibilityTest::init() {
+void AccessibilityTest::init()
+{
     m_form = std::make_unique<RankingForm>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
 }
 
-void AccessibilityTest::cleanup() {
+void AccessibilityTest::cleanup()
+{
     m_form.reset();
 }
 
@@ -57,7 +61,8 @@ void AccessibilityTest::cleanup() {
 // builds a fresh interface, which reads the state as a screen reader on a live
 // bridge would.
 QAccessibleInterface *AccessibilityTest::accessibleChild(const QString &name,
-                                                         QAccessible::Role role) const {
+                                                         QAccessible::Role role) const
+{
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_form.get());
     for (int i = 0; i < window->childCount(); ++i) {
         QAccessibleInterface *child = window->child(i);
@@ -70,7 +75,8 @@ QAccessibleInterface *AccessibilityTest::accessibleChild(const QString &name,
     return nullptr;
 }
 
-QStringList AccessibilityTest::itemTexts(QAccessibleInterface *list) const {
+QStringList AccessibilityTest::itemTexts(QAccessibleInterface *list) const
+{
     QStringList texts;
     for (int i = 0; i < list->childCount(); ++i) {
         QAccessibleInterface *item = list->child(i);
@@ -80,7 +86,8 @@ QStringList AccessibilityTest::itemTexts(QAccessibleInterface *list) const {
     return texts;
 }
 
-QList<int> AccessibilityTest::selectedItems(QAccessibleInterface *list) const {
+QList<int> AccessibilityTest::selectedItems(QAccessibleInterface *list) const
+{
     QList<int> selected;
     for (int i = 0; i < list->childCount(); ++i) {
         if (list->child(i)->state().selected)
@@ -89,7 +96,8 @@ QList<int> AccessibilityTest::selectedItems(QAccessibleInterface *list) const {
     return selected;
 }
 
-void AccessibilityTest::tabTo(const char *objectName) const {
+void AccessibilityTest::tabTo(const char *objectName) const
+{
     for (int presses = 0; presses < 8; ++presses) {
         if (QApplication::focusWidget()->objectName() == QLatin1String(objectName))
             return;
@@ -98,11 +106,13 @@ void AccessibilityTest::tabTo(const char *objectName) const {
     QFAIL(objectName);
 }
 
-void AccessibilityTest::key(Qt::Key key) const {
+void AccessibilityTest::key(Qt::Key key) const
+{
     QTest::keyClick(QApplication::focusWidget(), key);
 }
 
-void AccessibilityTest::controlsHaveNamesAndRoles_data() {
+void AccessibilityTest::controlsHaveNamesAndRoles_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QAccessible::Role>("role");
     QTest::newRow("speakers") << u8("Говорещи") << QAccessible::List;
@@ -116,7 +126,8 @@ void AccessibilityTest::controlsHaveNamesAndRoles_data() {
                            << QAccessible::StaticText;
 }
 
-void AccessibilityTest::controlsHaveNamesAndRoles() {
+void AccessibilityTest::controlsHaveNamesAndRoles()
+{
     QFETCH(QString, name);
     QFETCH(QAccessible::Role, role);
     QAccessibleInterface *control = accessibleChild(name, role);
@@ -131,7 +142,8 @@ void AccessibilityTest::controlsHaveNamesAndRoles() {
     }
 }
 
-void AccessibilityTest::windowHoldsExactlyTheShownControls() {
+void AccessibilityTest::windowHoldsExactlyTheShownControls()
+{
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_form.get());
     int lists = 0;
     for (int i = 0; i < window->childCount(); ++i) {
@@ -143,7 +155,8 @@ void AccessibilityTest::windowHoldsExactlyTheShownControls() {
     QCOMPARE(lists, 3);
 }
 
-void AccessibilityTest::listItemsAndSelectionAreReadable() {
+void AccessibilityTest::listItemsAndSelectionAreReadable()
+{
     QAccessibleInterface *speakers = accessibleChild(u8("Говорещи"), QAccessible::List);
     QAccessibleInterface *languages = accessibleChild(u8("Език"), QAccessible::List);
     QAccessibleInterface *ranking = accessibleChild(u8("Класация"), QAccessible::List);
@@ -172,7 +185,8 @@ void AccessibilityTest::listItemsAndSelectionAreReadable() {
     QCOMPARE(selectedItems(languages), QList<int>{0});
 }
 
-void AccessibilityTest::selectionCanBeSetThroughAccessibility() {
+void AccessibilityTest::selectionCanBeSetThroughAccessibility()
+{
     QAccessibleInterface *speakers = accessibleChild(u8("Говорещи"), QAccessible::List);
     QVERIFY(speakers && speakers->tableInterface());
     QVERIFY(speakers->tableInterface()->selectRow(4));
@@ -189,7 +203,8 @@ void AccessibilityTest::selectionCanBeSetThroughAccessibility() {
     QCOMPARE(selectedItems(ranking), QList<int>{0});
 }
 
-void AccessibilityTest::keyboardAloneCompletesAndEmptiesTheRanking() {
+void AccessibilityTest::keyboardAloneCompletesAndEmptiesTheRanking()
+{
     // Each round: the highest count left and the first language left, both
     // picked with End/Home and Space, then "Въведи" pressed with Space.
     for (int round = 0; round < 8; ++round) {

@@ -9,7 +9,8 @@ const char *const listNames[] = {"speakersList", "languagesList", "rankingList"}
 
 } // namespace
 
-QString MirrorFault(const RankingForm &form) {
+QString MirrorFault(const RankingForm &form)
+{
     for (int i = 0; i < 3; ++i) {
         const QString name = QLatin1String(listNames[i]);
         const ranking::ItemList &list = form.board().list(static_cast<ranking::ListRole>(i));

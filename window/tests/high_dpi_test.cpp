@@ -5,7 +5,8 @@
 
 // Runs with QT_SCALE_FACTOR=2: the window keeps its layout in logical pixels
 // and draws at twice the resolution.
-class HighDpiTest : public QObject {
+class HighDpiTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -13,7 +14,8 @@ private slots:
     void iconHasLargeSizes();
 };
 
-void HighDpiTest::windowDrawsAtDoubleResolution() {
+void HighDpiTest::windowDrawsAtDoubleResolution()
+{
     RankingForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -22,7 +24,8 @@ void HighDpiTest::windowDrawsAtDoubleResolution() {
 
     const QImage image = form.grab().toImage();
     QCOMPARE(image.size(), QSize(922, 690));
-    const struct {
+    const struct
+    {
         QPoint logical;
         QColor colour;
     } samples[] = {
@@ -37,7 +40,8 @@ void HighDpiTest::windowDrawsAtDoubleResolution() {
     }
 }
 
-void HighDpiTest::iconHasLargeSizes() {
+void HighDpiTest::iconHasLargeSizes()
+{
     RankingForm form;
     const QList<QSize> sizes = form.windowIcon().availableSizes();
     for (int size : {16, 32, 48, 64, 128})

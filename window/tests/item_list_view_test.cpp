@@ -12,7 +12,8 @@
 
 using ranking::ItemList;
 
-class ItemListViewTest : public QObject {
+class ItemListViewTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -25,14 +26,16 @@ private slots:
 
 namespace {
 
-QStringList rowsOf(const QAbstractItemModel &model) {
+QStringList rowsOf(const QAbstractItemModel &model)
+{
     QStringList rows;
     for (int row = 0; row < model.rowCount(); ++row)
         rows << model.index(row, 0).data().toString();
     return rows;
 }
 
-QStringList itemsOf(const ItemList &list) {
+QStringList itemsOf(const ItemList &list)
+{
     QStringList items;
     for (const auto &item : list.Items())
         items << QString::fromStdString(item);
@@ -41,7 +44,8 @@ QStringList itemsOf(const ItemList &list) {
 
 } // namespace
 
-void ItemListViewTest::modelFollowsEveryOperation() {
+void ItemListViewTest::modelFollowsEveryOperation()
+{
     ranking::RankingBoard board;
     ItemListModel speakers(board.SpeakersList());
     ItemListModel ranking(board.RankingList());
@@ -73,7 +77,8 @@ void ItemListViewTest::modelFollowsEveryOperation() {
     }
 }
 
-void ItemListViewTest::viewShowsSelectionsTheProgramMakes() {
+void ItemListViewTest::viewShowsSelectionsTheProgramMakes()
+{
     ItemList list(ItemList::Order::Sorted, ItemList::Visibility::Shown, {"100", "200", "300"});
     ItemListModel model(list);
     QWidget window;
@@ -91,7 +96,8 @@ void ItemListViewTest::viewShowsSelectionsTheProgramMakes() {
     QCOMPARE(model.rowCount(), 0);
 }
 
-void ItemListViewTest::userSelectionSetsListIndex() {
+void ItemListViewTest::userSelectionSetsListIndex()
+{
     ItemList list(ItemList::Order::Sorted, ItemList::Visibility::Shown, {"100", "200", "300"});
     ItemListModel model(list);
     QWidget window;
@@ -116,7 +122,8 @@ void ItemListViewTest::userSelectionSetsListIndex() {
     QCOMPARE(list.ListIndex(), -1);
 }
 
-void ItemListViewTest::selectionStaysOnItemWhenRowsMoveAroundIt() {
+void ItemListViewTest::selectionStaysOnItemWhenRowsMoveAroundIt()
+{
     ItemList list(ItemList::Order::Sorted, ItemList::Visibility::Shown, {"200", "400"});
     ItemListModel model(list);
     QWidget window;
@@ -133,7 +140,8 @@ void ItemListViewTest::selectionStaysOnItemWhenRowsMoveAroundIt() {
     QCOMPARE(rowChanges.count(), 3);
 }
 
-void ItemListViewTest::removingSelectedItemLeavesNothingSelected() {
+void ItemListViewTest::removingSelectedItemLeavesNothingSelected()
+{
     ItemList list(ItemList::Order::Unsorted, ItemList::Visibility::Shown, {"a", "b", "c"});
     ItemListModel model(list);
     QWidget window;

@@ -14,7 +14,8 @@
 // Thousands of random clicks and key presses on the shown window: whatever a
 // user does, the board stays consistent, the shown lists mirror it and the
 // statement keeps its text.
-class MonkeyTest : public QObject {
+class MonkeyTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -32,14 +33,17 @@ const Qt::Key navigationKeys[] = {
     Qt::Key_Right, Qt::Key_Home,    Qt::Key_End,   Qt::Key_PageUp, Qt::Key_PageDown,
     Qt::Key_Space, Qt::Key_Return,  Qt::Key_Enter, Qt::Key_Delete, Qt::Key_Backspace};
 
-class Monkey {
+class Monkey
+{
 public:
     Monkey(RankingForm &form, quint32 seed)
         : m_form(form)
-        , m_random(seed) {}
+        , m_random(seed)
+    {}
 
     /// Sends one random event and returns what it was.
-    QString act() {
+    QString act()
+    {
         const int choice = pick(0, 99);
         if (choice < 30)
             return click(pointInControl());
@@ -57,7 +61,8 @@ private:
 
     /// A point inside one of the controls, mostly the lists and "Въведи", so
     /// that rankings grow long before "Изтрий" empties them.
-    QPoint pointInControl() {
+    QPoint pointInControl()
+    {
         static const char *const controls[] = {
             "speakersList",  "speakersList",  "speakersList", "languagesList", "languagesList",
             "languagesList", "rankingList",   "rankingList",  "enterButton",   "enterButton",
@@ -68,7 +73,8 @@ private:
         return {pick(area.left(), area.right()), pick(area.top(), area.bottom())};
     }
 
-    QString click(QPoint point) {
+    QString click(QPoint point)
+    {
         QWidget *target = m_form.childAt(point);
         if (!target)
             target = &m_form;
@@ -82,7 +88,8 @@ private:
             .arg(target->objectName());
     }
 
-    QString pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QString pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
         QWidget *target = focusTarget();
         QTest::keyClick(target, key, modifiers);
         return QStringLiteral("key %1%2 on %3")
@@ -91,7 +98,8 @@ private:
             .arg(target->objectName());
     }
 
-    QString typeCharacter() {
+    QString typeCharacter()
+    {
         // Digits and letters also drive the lists' type-ahead search.
         static const QString characters =
             QStringLiteral("0123456789abcxyz") + QString::fromUtf8("анкрфизя");
@@ -102,7 +110,8 @@ private:
         return QStringLiteral("type '%1' on %2").arg(character).arg(target->objectName());
     }
 
-    QWidget *focusTarget() {
+    QWidget *focusTarget()
+    {
         QWidget *focus = QApplication::focusWidget();
         return focus ? focus : &m_form;
     }
@@ -113,13 +122,15 @@ private:
 
 } // namespace
 
-void MonkeyTest::randomEventsKeepWindowAndBoardConsistent_data() {
+void MonkeyTest::randomEventsKeepWindowAndBoardConsistent_data()
+{
     QTest::addColumn<quint32>("seed");
     QTest::newRow("seed 1") << 1u;
     QTest::newRow("seed 20261208") << 20261208u;
 }
 
-void MonkeyTest::randomEventsKeepWindowAndBoardConsistent() {
+void MonkeyTest::randomEventsKeepWindowAndBoardConsistent()
+{
     QFETCH(quint32, seed);
     QApplication::clipboard()->setText(QStringLiteral("pasted text"));
     RankingForm form;

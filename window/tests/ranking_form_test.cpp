@@ -15,7 +15,8 @@
 
 using ranking::ListRole;
 
-class RankingFormTest : public QObject {
+class RankingFormTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -52,20 +53,23 @@ private:
 
 namespace {
 
-QString u8(const char *text) {
+QString u8(const char *text)
+{
     return QString::fromUtf8(text);
 }
 
 } // namespace
 
-template <typename T> T *RankingFormTest::control(const char *name) const {
+template <typename T> T *RankingFormTest::control(const char *name) const
+{
     auto *widget = m_form->findChild<T *>(QLatin1String(name));
     if (!widget)
         qFatal("no control named %s", name);
     return widget;
 }
 
-void RankingFormTest::selectItem(const char *list, const QString &text) const {
+void RankingFormTest::selectItem(const char *list, const QString &text) const
+{
     ItemListView *listView = view(list);
     const QModelIndexList found = listView->model()->match(
         listView->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
@@ -75,28 +79,33 @@ void RankingFormTest::selectItem(const char *list, const QString &text) const {
                       listView->visualRect(found.first()).center());
 }
 
-void RankingFormTest::press(const char *button) const {
+void RankingFormTest::press(const char *button) const
+{
     QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
 }
 
-QStringList RankingFormTest::ranking() const {
+QStringList RankingFormTest::ranking() const
+{
     QStringList entries;
     for (const auto &entry : m_form->board().RankingList().Items())
         entries << QString::fromStdString(entry);
     return entries;
 }
 
-void RankingFormTest::init() {
+void RankingFormTest::init()
+{
     m_form = std::make_unique<RankingForm>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
 }
 
-void RankingFormTest::cleanup() {
+void RankingFormTest::cleanup()
+{
     m_form.reset();
 }
 
-void RankingFormTest::windowIsFixedSizeWithCaption() {
+void RankingFormTest::windowIsFixedSizeWithCaption()
+{
     QCOMPARE(m_form->size(), QSize(461, 345));
     QCOMPARE(m_form->minimumSize(), QSize(461, 345));
     QCOMPARE(m_form->maximumSize(), QSize(461, 345));
@@ -109,10 +118,12 @@ void RankingFormTest::windowIsFixedSizeWithCaption() {
     QCOMPARE(m_form->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
 }
 
-void RankingFormTest::controlGeometry_data() {
+void RankingFormTest::controlGeometry_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    const struct {
+    const struct
+    {
         const char *name;
         QRect geometry;
     } rows[] = {
@@ -127,7 +138,8 @@ void RankingFormTest::controlGeometry_data() {
         QTest::newRow(row.name) << QString::fromLatin1(row.name) << row.geometry;
 }
 
-void RankingFormTest::controlGeometry() {
+void RankingFormTest::controlGeometry()
+{
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     auto *widget = m_form->findChild<QWidget *>(name);
@@ -136,7 +148,8 @@ void RankingFormTest::controlGeometry() {
     QVERIFY(widget->isVisible());
 }
 
-void RankingFormTest::captions() {
+void RankingFormTest::captions()
+{
     QCOMPARE(control<QLabel>("speakersLabel")->text(), u8("Говорещи"));
     QCOMPARE(control<QLabel>("languagesLabel")->text(), u8("Език"));
     QCOMPARE(control<QLabel>("rankingLabel")->text(), u8("Класация"));
@@ -154,7 +167,8 @@ void RankingFormTest::captions() {
         QVERIFY(statement.contains(QString::fromStdString(language)));
 }
 
-void RankingFormTest::everyControlUsesTheFormFont() {
+void RankingFormTest::everyControlUsesTheFormFont()
+{
     const QList<QWidget *> widgets = m_form->findChildren<QWidget *>();
     QVERIFY(widgets.size() > 11);
     for (const QWidget *widget : widgets) {
@@ -169,7 +183,8 @@ void RankingFormTest::everyControlUsesTheFormFont() {
         QVERIFY2(metrics.inFont(letter), qPrintable(QString(letter)));
 }
 
-void RankingFormTest::coloursOnScreen_data() {
+void RankingFormTest::coloursOnScreen_data()
+{
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<QColor>("colour");
     QTest::newRow("window") << QPoint(4, 4) << QColor(192, 192, 255);
@@ -184,7 +199,8 @@ void RankingFormTest::coloursOnScreen_data() {
                                   << QApplication::palette().color(QPalette::Base);
 }
 
-void RankingFormTest::coloursOnScreen() {
+void RankingFormTest::coloursOnScreen()
+{
     QFETCH(QPoint, point);
     QFETCH(QColor, colour);
     const QImage image = m_form->grab().toImage();
@@ -192,7 +208,8 @@ void RankingFormTest::coloursOnScreen() {
     QCOMPARE(image.pixelColor(point).name(), colour.name());
 }
 
-void RankingFormTest::startState() {
+void RankingFormTest::startState()
+{
     const auto &board = m_form->board();
     QCOMPARE(board.SpeakersList().ListIndex(), 0);
     QCOMPARE(board.LanguagesList().ListIndex(), 0);
@@ -203,7 +220,8 @@ void RankingFormTest::startState() {
     QCOMPARE(QApplication::focusWidget(), control<QWidget>("statement"));
 }
 
-void RankingFormTest::tabOrderFollowsTheForm() {
+void RankingFormTest::tabOrderFollowsTheForm()
+{
     const char *const order[] = {"speakersList",  "languagesList", "rankingList", "enterButton",
                                  "takeOutButton", "deleteButton",  "statement"};
     for (const char *name : order) {
@@ -219,8 +237,10 @@ void RankingFormTest::tabOrderFollowsTheForm() {
     QCOMPARE(m_form->board().RankingList().ListIndex(), -1);
 }
 
-void RankingFormTest::mouseBuildsAndEmptiesTheRanking() {
-    const struct {
+void RankingFormTest::mouseBuildsAndEmptiesTheRanking()
+{
+    const struct
+    {
         const char *count;
         const char *language;
     } entries[] = {{"300", "немски"}, {"900", "руски"}, {"500", "арабски"}};
@@ -251,7 +271,8 @@ void RankingFormTest::mouseBuildsAndEmptiesTheRanking() {
     QCOMPARE(view("speakersList")->currentIndex().row(), 0);
 }
 
-void RankingFormTest::enterTwiceAddsOneEntry() {
+void RankingFormTest::enterTwiceAddsOneEntry()
+{
     press("enterButton");
     press("enterButton");
     QCOMPARE(ranking(), QStringList({u8("100 английски")}));
@@ -260,7 +281,8 @@ void RankingFormTest::enterTwiceAddsOneEntry() {
     QCOMPARE(MirrorFault(*m_form), QString());
 }
 
-void RankingFormTest::keyboardSelectsAndPresses() {
+void RankingFormTest::keyboardSelectsAndPresses()
+{
     QWidget *speakers = view("speakersList");
     speakers->setFocus();
     QTest::keyClick(speakers, Qt::Key_Down);
@@ -288,7 +310,8 @@ void RankingFormTest::keyboardSelectsAndPresses() {
     QCOMPARE(MirrorFault(*m_form), QString());
 }
 
-void RankingFormTest::commandGroupIgnoresUnknownIndex() {
+void RankingFormTest::commandGroupIgnoresUnknownIndex()
+{
     m_form->commandClicked(3);
     m_form->commandClicked(-1);
     QVERIFY(ranking().isEmpty());
@@ -297,7 +320,8 @@ void RankingFormTest::commandGroupIgnoresUnknownIndex() {
     QCOMPARE(ranking().size(), 1);
 }
 
-void RankingFormTest::sortBufferIsNeverShown() {
+void RankingFormTest::sortBufferIsNeverShown()
+{
     QCOMPARE(m_form->findChildren<QAbstractItemView *>().size(), 3);
     press("enterButton");
     selectItem("speakersList", u8("900"));
@@ -310,7 +334,8 @@ void RankingFormTest::sortBufferIsNeverShown() {
     }
 }
 
-void RankingFormTest::statementCannotBeEdited() {
+void RankingFormTest::statementCannotBeEdited()
+{
     auto *statement = control<QPlainTextEdit>("statement");
     const QString before = statement->toPlainText();
     QVERIFY(statement->isReadOnly());
@@ -326,7 +351,8 @@ void RankingFormTest::statementCannotBeEdited() {
     QCOMPARE(statement->toPlainText(), before);
 }
 
-void RankingFormTest::closingEndsTheEventLoop() {
+void RankingFormTest::closingEndsTheEventLoop()
+{
     QTimer::singleShot(0, m_form.get(), &QWidget::close);
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!m_form->isVisible());

@@ -19,7 +19,8 @@ class ItemListObserver;
 /// Misuse by a caller (an index outside the list for List(), RemoveItem() or
 /// SetListIndex()) throws std::out_of_range before anything changes, so the
 /// list stays as it was.
-class ItemList {
+class ItemList
+{
 public:
     enum class Order { Unsorted, Sorted };
     enum class Visibility { Hidden, Shown };

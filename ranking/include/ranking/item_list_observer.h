@@ -10,7 +10,8 @@ namespace ranking {
 /// updated. A change of the value of ListIndex is reported last, after the
 /// pair, whether an item change or SetListIndex() caused it. All default
 /// implementations do nothing.
-class ItemListObserver {
+class ItemListObserver
+{
 public:
     virtual ~ItemListObserver() = default;
 

@@ -26,7 +26,8 @@ inline constexpr int ListRoleCount = 4;
 /// Between operations every count and every language stands in exactly one
 /// place, either in its source list or in one ranking entry; the ranking is in
 /// descending order of count and the sort buffer is empty.
-class RankingBoard {
+class RankingBoard
+{
 public:
     /// All counts and languages in their lists, an empty ranking, no selection.
     RankingBoard();

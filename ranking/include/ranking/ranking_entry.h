@@ -7,7 +7,8 @@ namespace ranking {
 
 /// The two halves of a ranking entry such as "300 немски": a speaker count of
 /// exactly three characters, one blank, and a language name.
-struct RankingEntry {
+struct RankingEntry
+{
     std::string count;
     std::string language;
 

@@ -1,0 +1,85 @@
+#!/usr/bin/env python3
+"""Start-up time and peak memory of the program against the floor program.
+
+Each run starts a process that exits right after its window's first paint
+(LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT); its wall time is process start to
+exit, its peak resident memory the kernel's ru_maxrss for it (what
+`/usr/bin/time -v` reports). The two programs alternate run by run, so that the
+noise of a shared machine falls on both alike. Prints medians and ratios.
+
+Usage: measure_startup.py PROGRAM FLOOR [RUNS]
+"""
+
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+
+def run_once(program, env):
+    start = time.perf_counter()
+    process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(process.pid, 0)
+    elapsed = time.perf_counter() - start
+    if os.waitstatus_to_exitcode(status) != 0:
+        sys.exit(f"{program} failed with status {status}")
+    return elapsed * 1000.0, usage.ru_maxrss / 1024.0
+
+
+def measure(programs, env, runs):
+    results = {name: ([], []) for name in programs}
+    for name, path in programs.items():  # warm the caches first
+        run_once(path, env)
+    for _ in range(runs):
+        for name, path in programs.items():
+            ms, mib = run_once(path, env)
+            results[name][0].append(ms)
+            results[name][1].append(mib)
+    return {name: (statistics.median(t), statistics.median(m))
+            for name, (t, m) in results.items()}
+
+
+def start_xvfb():
+    display = ":%d" % (90 + os.getpid() % 9)
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1.0)
+    return xvfb, display
+
+
+def main():
+    if len(sys.argv) < 3:
+        sys.exit(__doc__)
+    programs = {"program": sys.argv[1], "floor": sys.argv[2]}
+    runs = int(sys.argv[3]) if len(sys.argv) > 3 else 21
+    base = dict(os.environ, LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT="1")
+    base.pop("DISPLAY", None)
+    base.pop("QT_QPA_PLATFORM", None)
+
+    platforms = [("offscreen", dict(base, QT_QPA_PLATFORM="offscreen"), None)]
+    if shutil.which("Xvfb"):
+        xvfb, display = start_xvfb()
+        platforms.append(("Xvfb (xcb)", dict(base, QT_QPA_PLATFORM="xcb", DISPLAY=display), xvfb))
+    else:
+        print("Xvfb not installed: measuring offscreen only")
+
+    print(f"median of {runs} runs each, program and floor alternating")
+    print(f"{'platform':<12} {'program ms':>10} {'floor ms':>9} {'ratio':>6}   "
+          f"{'program MiB':>11} {'floor MiB':>9} {'ratio':>6}")
+    try:
+        for label, env, _ in platforms:
+            medians = measure(programs, env, runs)
+            (pt, pm), (ft, fm) = medians["program"], medians["floor"]
+            print(f"{label:<12} {pt:>10.1f} {ft:>9.1f} {pt / ft:>6.2f}   "
+                  f"{pm:>11.1f} {fm:>9.1f} {pm / fm:>6.2f}")
+    finally:
+        for _, _, server in platforms:
+            if server:
+                server.terminate()
+
+
+if __name__ == "__main__":
+    main()
