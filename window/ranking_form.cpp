@@ -6,6 +6,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -29,17 +30,17 @@ constexpr LabelSpec labelSpecs[] = {
     {"rankingLabel", ExerciseTexts::rankingLabel, QRect(264, 32, 169, 25)},
 };
 
+// In the order of the board's list roles; the sort buffer comes last and has no view.
 struct ListSpec
 {
     const char *objectName;
-    ranking::ListRole role;
     QRect geometry;
 };
 
 constexpr ListSpec listSpecs[] = {
-    {"speakersList", ranking::ListRole::Speakers, QRect(24, 56, 73, 80)},
-    {"languagesList", ranking::ListRole::Languages, QRect(120, 56, 121, 80)},
-    {"rankingList", ranking::ListRole::Ranking, QRect(264, 56, 169, 80)},
+    {"speakersList", QRect(24, 56, 73, 80)},
+    {"languagesList", QRect(120, 56, 121, 80)},
+    {"rankingList", QRect(264, 56, 169, 80)},
 };
 
 struct CommandSpec
@@ -77,11 +78,19 @@ QAccessibleInterface *accessibleForm(const QString &className, QObject *object)
     return nullptr;
 }
 
+// The sizes a title bar or task switcher asks of a window, up to twice 32 px
+// for high-density screens; larger ones come from the installed icon theme.
+// The files are known to be PNG: without format detection, reading them does
+// not load every image plug-in at start-up.
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/%1/example.klasacia.LanguageRanking.png").arg(size));
+    for (int size : {16, 32, 48, 64}) {
+        QImageReader reader(
+            QStringLiteral(":/icons/%1/example.klasacia.LanguageRanking.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 

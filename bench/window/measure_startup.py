@@ -7,7 +7,10 @@ exit, its peak resident memory the kernel's ru_maxrss for it (what
 `/usr/bin/time -v` reports). The two programs alternate run by run, so that the
 noise of a shared machine falls on both alike. Prints medians and ratios.
 
-Usage: measure_startup.py PROGRAM FLOOR [RUNS]
+A second reference, the empty window with one line of text, shows how much of
+the difference is the toolkit's font set-up, which any window with text pays.
+
+Usage: measure_startup.py PROGRAM FLOOR TEXT_FLOOR [RUNS]
 """
 
 import os
@@ -51,10 +54,10 @@ def start_xvfb():
 
 
 def main():
-    if len(sys.argv) < 3:
+    if len(sys.argv) < 4:
         sys.exit(__doc__)
-    programs = {"program": sys.argv[1], "floor": sys.argv[2]}
-    runs = int(sys.argv[3]) if len(sys.argv) > 3 else 21
+    programs = {"program": sys.argv[1], "floor": sys.argv[2], "text": sys.argv[3]}
+    runs = int(sys.argv[4]) if len(sys.argv) > 4 else 21
     base = dict(os.environ, LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT="1")
     base.pop("DISPLAY", None)
     base.pop("QT_QPA_PLATFORM", None)
@@ -66,15 +69,17 @@ def main():
     else:
         print("Xvfb not installed: measuring offscreen only")
 
-    print(f"median of {runs} runs each, program and floor alternating")
-    print(f"{'platform':<12} {'program ms':>10} {'floor ms':>9} {'ratio':>6}   "
-          f"{'program MiB':>11} {'floor MiB':>9} {'ratio':>6}")
+    print(f"median of {runs} runs each, the programs alternating; ratios to the empty-window "
+          "floor, and in brackets to the floor with one line of text")
+    print(f"{'platform':<12} {'program ms':>10} {'floor ms':>9} {'ratio':>6} {'(text)':>7}   "
+          f"{'program MiB':>11} {'floor MiB':>9} {'ratio':>6} {'(text)':>7}")
     try:
         for label, env, _ in platforms:
             medians = measure(programs, env, runs)
             (pt, pm), (ft, fm) = medians["program"], medians["floor"]
-            print(f"{label:<12} {pt:>10.1f} {ft:>9.1f} {pt / ft:>6.2f}   "
-                  f"{pm:>11.1f} {fm:>9.1f} {pm / fm:>6.2f}")
+            tt, tm = medians["text"]
+            print(f"{label:<12} {pt:>10.1f} {ft:>9.1f} {pt / ft:>6.2f} ({pt / tt:>5.2f})   "
+                  f"{pm:>11.1f} {fm:>9.1f} {pm / fm:>6.2f} ({pm / tm:>5.2f})")
     finally:
         for _, _, server in platforms:
             if server:
