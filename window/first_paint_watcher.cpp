@@ -1,5 +1,6 @@
 #include "first_paint_watcher.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMetaObject>
 #include <QWidget>
@@ -8,6 +9,14 @@ FirstPaintWatcher::FirstPaintWatcher(QWidget *widget)
     : QObject(widget)
 {
     widget->installEventFilter(this);
+}
+
+void FirstPaintWatcher::quitAfterFirstPaintIfAsked(QWidget *window)
+{
+    if (!qEnvironmentVariableIsSet("LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT"))
+        return;
+    auto *watcher = new FirstPaintWatcher(window);
+    connect(watcher, &FirstPaintWatcher::firstPainted, qApp, &QCoreApplication::quit);
 }
 
 bool FirstPaintWatcher::eventFilter(QObject *watched, QEvent *event)

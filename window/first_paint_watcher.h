@@ -13,6 +13,11 @@ class FirstPaintWatcher : public QObject
 public:
     explicit FirstPaintWatcher(QWidget *widget);
 
+    /// Ends the application just after @p window's first paint, when the
+    /// environment asks for it (LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT). Only
+    /// start-up measurements and the package test set that variable.
+    static void quitAfterFirstPaintIfAsked(QWidget *window);
+
 signals:
     void firstPainted();
 

@@ -11,10 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QWidget window;
     window.setFixedSize(461, 345);
-    if (qEnvironmentVariableIsSet("LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT")) {
-        auto *watcher = new FirstPaintWatcher(&window);
-        QObject::connect(watcher, &FirstPaintWatcher::firstPainted, &app, &QCoreApplication::quit);
-    }
+    FirstPaintWatcher::quitAfterFirstPaintIfAsked(&window);
     window.show();
     return QApplication::exec();
 }

@@ -13,10 +13,7 @@ int main(int argc, char *argv[])
     QLabel window(QString::fromUtf8("Класация на езиците"));
     window.setFont(QFont(QStringLiteral("Times New Roman"), 12));
     window.setFixedSize(461, 345);
-    if (qEnvironmentVariableIsSet("LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT")) {
-        auto *watcher = new FirstPaintWatcher(&window);
-        QObject::connect(watcher, &FirstPaintWatcher::firstPainted, &app, &QCoreApplication::quit);
-    }
+    FirstPaintWatcher::quitAfterFirstPaintIfAsked(&window);
     window.show();
     return QApplication::exec();
 }
