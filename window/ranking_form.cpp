@@ -59,13 +59,19 @@ constexpr CommandSpec commandSpecs[] = {
 
 constexpr QRect statementGeometry(8, 176, 441, 161);
 
-// A child inherits the window's background colour; lists and the statement
-// box keep the application's own colours instead, scroll bars included.
-void keepDefaultColours(QWidget *widget)
+// Lists and the statement box keep the application's own colours (a child
+// would inherit the window's background, scroll bars included), and their
+// frame turns into a thick highlight line while they have the focus, which not
+// every widget style shows by itself. Border and padding add up to the same
+// width either way, so the contents never move.
+void setUpScrollBox(QWidget *widget)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, QApplication::palette(widget).color(QPalette::Window));
     widget->setPalette(palette);
+    widget->setStyleSheet(QStringLiteral(
+        "QAbstractScrollArea { border: 1px solid palette(dark); padding: 1px; }"
+        "QAbstractScrollArea:focus { border: 2px solid palette(highlight); padding: 0px; }"));
 }
 
 // A plain top-level widget is announced as a generic container; this one is
@@ -169,7 +175,7 @@ void RankingForm::createLists()
         auto *list = new ItemListView(&m_models[i], this);
         list->setObjectName(QLatin1String(spec.objectName));
         list->setGeometry(spec.geometry);
-        keepDefaultColours(list);
+        setUpScrollBox(list);
         // Each list is announced by the text of the label above it.
         QLabel *label = m_labels[i + 1];
         list->setAccessibleName(label->text());
@@ -197,7 +203,7 @@ void RankingForm::createStatement()
     m_statement = new QPlainTextEdit(this);
     m_statement->setObjectName(QStringLiteral("statement"));
     m_statement->setGeometry(statementGeometry);
-    keepDefaultColours(m_statement);
+    setUpScrollBox(m_statement);
     m_statement->setPlainText(QString::fromUtf8(ExerciseTexts::statement));
     m_statement->setReadOnly(true);
     // Read-only, yet a keyboard user can still move through the text and select it.

@@ -33,6 +33,7 @@ private slots:
 
     void startState();
     void tabOrderFollowsTheForm();
+    void focusIsVisiblyMarked();
     void mouseBuildsAndEmptiesTheRanking();
     void enterTwiceAddsOneEntry();
     void keyboardSelectsAndPresses();
@@ -235,6 +236,19 @@ void RankingFormTest::tabOrderFollowsTheForm()
 
     // Focus alone selects nothing: the ranking has no selection after tabbing through it.
     QCOMPARE(m_form->board().RankingList().ListIndex(), -1);
+}
+
+void RankingFormTest::focusIsVisiblyMarked()
+{
+    const QColor highlight = QApplication::palette().color(QPalette::Highlight);
+    for (const char *name : {"statement", "speakersList", "languagesList", "rankingList"}) {
+        auto *widget = control<QWidget>(name);
+        const QPoint leftEdge = widget->geometry().topLeft() + QPoint(1, widget->height() / 2);
+        widget->setFocus();
+        QCOMPARE(m_form->grab().toImage().pixelColor(leftEdge).name(), highlight.name());
+        control<QWidget>("enterButton")->setFocus();
+        QVERIFY2(m_form->grab().toImage().pixelColor(leftEdge) != highlight, name);
+    }
 }
 
 void RankingFormTest::mouseBuildsAndEmptiesTheRanking()
