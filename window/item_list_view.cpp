@@ -1,7 +1,9 @@
 #include "item_list_view.h"
 
+#include "focus_frame.h"
 #include "item_list_model.h"
 
+#include <QEvent>
 #include <QScopedValueRollback>
 
 ItemListView::ItemListView(ItemListModel *model, QWidget *parent)
@@ -26,6 +28,14 @@ int ItemListView::selectedRow() const
 {
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+bool ItemListView::event(QEvent *event)
+{
+    const bool handled = QListView::event(event);
+    if (event->type() == QEvent::Paint)
+        paintFocusFrame(this);
+    return handled;
 }
 
 void ItemListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)

@@ -17,6 +17,9 @@ public:
     /// The selected row as the view shows it, -1 for none.
     [[nodiscard]] int selectedRow() const;
 
+protected:
+    bool event(QEvent *event) override;
+
 protected slots:
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
 

@@ -3,12 +3,12 @@
 #include "command_button.h"
 #include "exercise_texts.h"
 #include "item_list_view.h"
+#include "statement_box.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QImageReader>
 #include <QLabel>
-#include <QPlainTextEdit>
 
 namespace {
 
@@ -60,18 +60,15 @@ constexpr CommandSpec commandSpecs[] = {
 constexpr QRect statementGeometry(8, 176, 441, 161);
 
 // Lists and the statement box keep the application's own colours (a child
-// would inherit the window's background, scroll bars included), and their
-// frame turns into a thick highlight line while they have the focus, which not
-// every widget style shows by itself. Border and padding add up to the same
-// width either way, so the contents never move.
-void setUpScrollBox(QWidget *widget)
+// would inherit the window's background, scroll bars included), and get a
+// sunken frame two pixels wide: wide enough for the focus line drawn over it.
+void setUpScrollBox(QAbstractScrollArea *box)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, QApplication::palette(widget).color(QPalette::Window));
-    widget->setPalette(palette);
-    widget->setStyleSheet(QStringLiteral(
-        "QAbstractScrollArea { border: 1px solid palette(dark); padding: 1px; }"
-        "QAbstractScrollArea:focus { border: 2px solid palette(highlight); padding: 0px; }"));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, QApplication::palette(box).color(QPalette::Window));
+    box->setPalette(palette);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(2);
 }
 
 // A plain top-level widget is announced as a generic container; this one is
@@ -200,17 +197,10 @@ void RankingForm::createButtons()
 
 void RankingForm::createStatement()
 {
-    m_statement = new QPlainTextEdit(this);
+    m_statement = new StatementBox(QString::fromUtf8(ExerciseTexts::statement), this);
     m_statement->setObjectName(QStringLiteral("statement"));
     m_statement->setGeometry(statementGeometry);
     setUpScrollBox(m_statement);
-    m_statement->setPlainText(QString::fromUtf8(ExerciseTexts::statement));
-    m_statement->setReadOnly(true);
-    // Read-only, yet a keyboard user can still move through the text and select it.
-    m_statement->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_statement->setTabChangesFocus(true);
-    m_statement->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_statement->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_statement->setAccessibleName(QString::fromUtf8(ExerciseTexts::statementName));
 }
 

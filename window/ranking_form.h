@@ -11,7 +11,7 @@
 class CommandButton;
 class ItemListView;
 class QLabel;
-class QPlainTextEdit;
+class StatementBox;
 
 /// The exercise's only window: the speaker counts, the languages and the
 /// ranking with their column labels, the three command buttons and the
@@ -49,5 +49,5 @@ private:
     std::array<QLabel *, 4> m_labels{};
     std::array<ItemListView *, 3> m_lists{};
     std::array<CommandButton *, 3> m_commands{};
-    QPlainTextEdit *m_statement = nullptr;
+    StatementBox *m_statement = nullptr;
 };
