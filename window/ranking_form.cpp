@@ -16,14 +16,14 @@ constexpr QSize clientSize(461, 345);
 const QColor windowColour(192, 192, 255);
 const QColor labelColour(255, 192, 128);
 
-struct LabelSpec
+struct LabelDef
 {
     const char *objectName;
     const char *text;
     QRect geometry;
 };
 
-constexpr LabelSpec labelSpecs[] = {
+constexpr LabelDef labelDefs[] = {
     {"titleLabel", ExerciseTexts::title, QRect(32, 0, 409, 25)},
     {"speakersLabel", ExerciseTexts::speakersLabel, QRect(24, 32, 73, 25)},
     {"languagesLabel", ExerciseTexts::languagesLabel, QRect(120, 32, 121, 25)},
@@ -31,19 +31,19 @@ constexpr LabelSpec labelSpecs[] = {
 };
 
 // In the order of the board's list roles; the sort buffer comes last and has no view.
-struct ListSpec
+struct ListDef
 {
     const char *objectName;
     QRect geometry;
 };
 
-constexpr ListSpec listSpecs[] = {
+constexpr ListDef listDefs[] = {
     {"speakersList", QRect(24, 56, 73, 80)},
     {"languagesList", QRect(120, 56, 121, 80)},
     {"rankingList", QRect(264, 56, 169, 80)},
 };
 
-struct CommandSpec
+struct CommandDef
 {
     const char *objectName;
     const char *text;
@@ -51,7 +51,7 @@ struct CommandSpec
     QRect geometry;
 };
 
-constexpr CommandSpec commandSpecs[] = {
+constexpr CommandDef commandDefs[] = {
     {"enterButton", ExerciseTexts::enterButton, qRgb(128, 255, 128), QRect(24, 144, 81, 27)},
     {"takeOutButton", ExerciseTexts::takeOutButton, qRgb(255, 128, 255), QRect(192, 144, 81, 27)},
     {"deleteButton", ExerciseTexts::deleteButton, qRgb(255, 0, 0), QRect(352, 144, 81, 27)},
@@ -152,10 +152,10 @@ void RankingForm::commandClicked(int index)
 void RankingForm::createLabels()
 {
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
-        const LabelSpec &spec = labelSpecs[i];
-        auto *label = new QLabel(QString::fromUtf8(spec.text), this);
-        label->setObjectName(QLatin1String(spec.objectName));
-        label->setGeometry(spec.geometry);
+        const LabelDef &def = labelDefs[i];
+        auto *label = new QLabel(QString::fromUtf8(def.text), this);
+        label->setObjectName(QLatin1String(def.objectName));
+        label->setGeometry(def.geometry);
         label->setAlignment(Qt::AlignCenter);
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, labelColour);
@@ -168,10 +168,10 @@ void RankingForm::createLabels()
 void RankingForm::createLists()
 {
     for (std::size_t i = 0; i < m_lists.size(); ++i) {
-        const ListSpec &spec = listSpecs[i];
+        const ListDef &def = listDefs[i];
         auto *list = new ItemListView(&m_models[i], this);
-        list->setObjectName(QLatin1String(spec.objectName));
-        list->setGeometry(spec.geometry);
+        list->setObjectName(QLatin1String(def.objectName));
+        list->setGeometry(def.geometry);
         setUpScrollBox(list);
         // Each list is announced by the text of the label above it.
         QLabel *label = m_labels[i + 1];
@@ -184,11 +184,11 @@ void RankingForm::createLists()
 void RankingForm::createButtons()
 {
     for (std::size_t i = 0; i < m_commands.size(); ++i) {
-        const CommandSpec &spec = commandSpecs[i];
+        const CommandDef &def = commandDefs[i];
         auto *button =
-            new CommandButton(QString::fromUtf8(spec.text), QColor::fromRgb(spec.colour), this);
-        button->setObjectName(QLatin1String(spec.objectName));
-        button->setGeometry(spec.geometry);
+            new CommandButton(QString::fromUtf8(def.text), QColor::fromRgb(def.colour), this);
+        button->setObjectName(QLatin1String(def.objectName));
+        button->setGeometry(def.geometry);
         const int index = static_cast<int>(i);
         connect(button, &QPushButton::clicked, this, [this, index] { commandClicked(index); });
         m_commands[i] = button;
