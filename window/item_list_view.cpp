@@ -16,9 +16,6 @@ ItemListView::ItemListView(ItemListModel *model, QWidget *parent)
     setUniformItemSizes(true);
 
     connect(m_model, &ItemListModel::selectedRowChanged, this, &ItemListView::showListIndex);
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, &ItemListView::showListIndex);
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ItemListView::showListIndex);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &ItemListView::showListIndex);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ItemListView::takeUserSelection);
     showListIndex();
