@@ -1,5 +1,7 @@
 #include "ranking_form.h"
 
+#include <form/command_dispatch.h>
+
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
@@ -168,7 +170,7 @@ void AccessibilityTest::listItemsAndSelectionAreReadable()
     QCOMPARE(selectedItems(languages), QList<int>{0});
     QVERIFY(itemTexts(ranking).isEmpty());
 
-    m_form->commandClicked(RankingForm::Enter);
+    m_form->commandClicked(form::Enter);
     speakers = accessibleChild(u8("Говорещи"), QAccessible::List);
     languages = accessibleChild(u8("Език"), QAccessible::List);
     ranking = accessibleChild(u8("Класация"), QAccessible::List);
@@ -177,7 +179,7 @@ void AccessibilityTest::listItemsAndSelectionAreReadable()
     QVERIFY(selectedItems(speakers).isEmpty());
     QVERIFY(selectedItems(languages).isEmpty());
 
-    m_form->commandClicked(RankingForm::Delete);
+    m_form->commandClicked(form::Delete);
     languages = accessibleChild(u8("Език"), QAccessible::List);
     ranking = accessibleChild(u8("Класация"), QAccessible::List);
     QVERIFY(itemTexts(ranking).isEmpty());
@@ -194,7 +196,7 @@ void AccessibilityTest::selectionCanBeSetThroughAccessibility()
     speakers = accessibleChild(u8("Говорещи"), QAccessible::List);
     QCOMPARE(selectedItems(speakers), QList<int>{4});
 
-    m_form->commandClicked(RankingForm::Enter);
+    m_form->commandClicked(form::Enter);
     QAccessibleInterface *ranking = accessibleChild(u8("Класация"), QAccessible::List);
     QCOMPARE(itemTexts(ranking), QStringList{u8("500 английски")});
     QVERIFY(ranking->tableInterface()->selectRow(0));

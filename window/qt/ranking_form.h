@@ -22,9 +22,6 @@ class RankingForm : public QWidget
     Q_OBJECT
 
 public:
-    /// The command buttons by index, as commandClicked() takes them.
-    enum Command { Enter = 0, TakeOut = 1, Delete = 2 };
-
     explicit RankingForm(QWidget *parent = nullptr);
 
     [[nodiscard]] const ranking::RankingBoard &board() const { return m_board; }

@@ -2,6 +2,8 @@
 #include "item_list_view.h"
 #include "ranking_form.h"
 
+#include <form/command_dispatch.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
@@ -330,7 +332,7 @@ void RankingFormTest::commandGroupIgnoresUnknownIndex()
     m_form->commandClicked(-1);
     QVERIFY(ranking().isEmpty());
     QCOMPARE(m_form->board().SpeakersList().ListIndex(), 0);
-    m_form->commandClicked(RankingForm::Enter);
+    m_form->commandClicked(form::Enter);
     QCOMPARE(ranking().size(), 1);
 }
 

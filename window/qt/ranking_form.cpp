@@ -1,9 +1,11 @@
 #include "ranking_form.h"
 
 #include "command_button.h"
-#include "exercise_texts.h"
 #include "item_list_view.h"
 #include "statement_box.h"
+
+#include <form/command_dispatch.h>
+#include <form/form_description.h>
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -12,52 +14,16 @@
 
 namespace {
 
-constexpr QSize clientSize(461, 345);
-const QColor windowColour(192, 192, 255);
-const QColor labelColour(255, 192, 128);
-
-struct LabelDef
+QRect rectOf(const form::Control &control)
 {
-    const char *objectName;
-    const char *text;
-    QRect geometry;
-};
+    const form::Geometry &g = control.geometry;
+    return {g.left, g.top, g.width, g.height};
+}
 
-constexpr LabelDef labelDefs[] = {
-    {"titleLabel", ExerciseTexts::title, QRect(32, 0, 409, 25)},
-    {"speakersLabel", ExerciseTexts::speakersLabel, QRect(24, 32, 73, 25)},
-    {"languagesLabel", ExerciseTexts::languagesLabel, QRect(120, 32, 121, 25)},
-    {"rankingLabel", ExerciseTexts::rankingLabel, QRect(264, 32, 169, 25)},
-};
-
-// In the order of the board's list roles; the sort buffer comes last and has no view.
-struct ListDef
+QColor colourOf(form::Colour colour)
 {
-    const char *objectName;
-    QRect geometry;
-};
-
-constexpr ListDef listDefs[] = {
-    {"speakersList", QRect(24, 56, 73, 80)},
-    {"languagesList", QRect(120, 56, 121, 80)},
-    {"rankingList", QRect(264, 56, 169, 80)},
-};
-
-struct CommandDef
-{
-    const char *objectName;
-    const char *text;
-    QRgb colour;
-    QRect geometry;
-};
-
-constexpr CommandDef commandDefs[] = {
-    {"enterButton", ExerciseTexts::enterButton, qRgb(128, 255, 128), QRect(24, 144, 81, 27)},
-    {"takeOutButton", ExerciseTexts::takeOutButton, qRgb(255, 128, 255), QRect(192, 144, 81, 27)},
-    {"deleteButton", ExerciseTexts::deleteButton, qRgb(255, 0, 0), QRect(352, 144, 81, 27)},
-};
-
-constexpr QRect statementGeometry(8, 176, 441, 161);
+    return {colour.red, colour.green, colour.blue};
+}
 
 // Lists and the statement box keep the application's own colours (a child
 // would inherit the window's background, scroll bars included), and get a
@@ -99,9 +65,9 @@ QIcon applicationIcon()
 
 QFont formFont()
 {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(12);
-    font.setWeight(QFont::Normal);
+    QFont font(QString::fromUtf8(form::font.family));
+    font.setPointSize(form::font.pointSize);
+    font.setWeight(QFont::Weight(form::font.weight));
     return font;
 }
 
@@ -115,12 +81,12 @@ RankingForm::RankingForm(QWidget *parent)
     static const bool accessibleFormInstalled = (QAccessible::installFactory(accessibleForm), true);
     Q_UNUSED(accessibleFormInstalled);
     setObjectName(QStringLiteral("rankingForm"));
-    setWindowTitle(QString::fromUtf8(ExerciseTexts::windowCaption));
+    setWindowTitle(QString::fromUtf8(form::Caption()));
     setWindowIcon(applicationIcon());
-    setFixedSize(clientSize);
+    setFixedSize(form::clientSize.width, form::clientSize.height);
     setFont(formFont());
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, windowColour);
+    palette.setColor(QPalette::Window, colourOf(form::windowBackground));
     setPalette(palette);
     setAutoFillBackground(true);
 
@@ -134,31 +100,19 @@ RankingForm::RankingForm(QWidget *parent)
 
 void RankingForm::commandClicked(int index)
 {
-    switch (index) {
-    case Enter:
-        m_board.EnterRelation();
-        break;
-    case TakeOut:
-        m_board.TakeOutRelation();
-        break;
-    case Delete:
-        m_board.DeleteRanking();
-        break;
-    default:
-        break;
-    }
+    form::RunCommand(m_board, index);
 }
 
 void RankingForm::createLabels()
 {
     for (std::size_t i = 0; i < m_labels.size(); ++i) {
-        const LabelDef &def = labelDefs[i];
+        const form::Control &def = form::ControlAt(form::ControlKind::Label, int(i));
         auto *label = new QLabel(QString::fromUtf8(def.text), this);
-        label->setObjectName(QLatin1String(def.objectName));
-        label->setGeometry(def.geometry);
+        label->setObjectName(QLatin1String(def.name));
+        label->setGeometry(rectOf(def));
         label->setAlignment(Qt::AlignCenter);
         QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, labelColour);
+        palette.setColor(QPalette::Window, colourOf(*def.background));
         label->setPalette(palette);
         label->setAutoFillBackground(true);
         m_labels[i] = label;
@@ -168,15 +122,13 @@ void RankingForm::createLabels()
 void RankingForm::createLists()
 {
     for (std::size_t i = 0; i < m_lists.size(); ++i) {
-        const ListDef &def = listDefs[i];
+        const form::Control &def = form::ControlAt(form::ControlKind::List, int(i));
         auto *list = new ItemListView(&m_models[i], this);
-        list->setObjectName(QLatin1String(def.objectName));
-        list->setGeometry(def.geometry);
+        list->setObjectName(QLatin1String(def.name));
+        list->setGeometry(rectOf(def));
         setUpScrollBox(list);
-        // Each list is announced by the text of the label above it.
-        QLabel *label = m_labels[i + 1];
-        list->setAccessibleName(label->text());
-        label->setBuddy(list);
+        list->setAccessibleName(QString::fromUtf8(def.accessibleName));
+        m_labels[i + 1]->setBuddy(list);
         m_lists[i] = list;
     }
 }
@@ -184,12 +136,12 @@ void RankingForm::createLists()
 void RankingForm::createButtons()
 {
     for (std::size_t i = 0; i < m_commands.size(); ++i) {
-        const CommandDef &def = commandDefs[i];
-        auto *button =
-            new CommandButton(QString::fromUtf8(def.text), QColor::fromRgb(def.colour), this);
-        button->setObjectName(QLatin1String(def.objectName));
-        button->setGeometry(def.geometry);
         const int index = static_cast<int>(i);
+        const form::Control &def = form::ControlAt(form::ControlKind::Command, index);
+        auto *button =
+            new CommandButton(QString::fromUtf8(def.text), colourOf(*def.background), this);
+        button->setObjectName(QLatin1String(def.name));
+        button->setGeometry(rectOf(def));
         connect(button, &QPushButton::clicked, this, [this, index] { commandClicked(index); });
         m_commands[i] = button;
     }
@@ -197,21 +149,21 @@ void RankingForm::createButtons()
 
 void RankingForm::createStatement()
 {
-    m_statement = new StatementBox(QString::fromUtf8(ExerciseTexts::statement), this);
-    m_statement->setObjectName(QStringLiteral("statement"));
-    m_statement->setGeometry(statementGeometry);
+    const form::Control &def = form::ControlAt(form::ControlKind::Statement, 0);
+    m_statement = new StatementBox(QString::fromUtf8(def.text), this);
+    m_statement->setObjectName(QLatin1String(def.name));
+    m_statement->setGeometry(rectOf(def));
     setUpScrollBox(m_statement);
-    m_statement->setAccessibleName(QString::fromUtf8(ExerciseTexts::statementName));
+    m_statement->setAccessibleName(QString::fromUtf8(def.accessibleName));
 }
 
 void RankingForm::chainTabOrder()
 {
-    QWidget *previous = m_statement;
-    for (QWidget *next :
-         {static_cast<QWidget *>(m_lists[0]), static_cast<QWidget *>(m_lists[1]),
-          static_cast<QWidget *>(m_lists[2]), static_cast<QWidget *>(m_commands[0]),
-          static_cast<QWidget *>(m_commands[1]), static_cast<QWidget *>(m_commands[2])}) {
-        setTabOrder(previous, next);
+    QWidget *previous = nullptr;
+    for (const form::Control *control : form::TabOrder()) {
+        auto *next = findChild<QWidget *>(QLatin1String(control->name));
+        if (previous)
+            setTabOrder(previous, next);
         previous = next;
     }
     m_statement->setFocus();
@@ -219,5 +171,5 @@ void RankingForm::chainTabOrder()
 
 void RankingForm::load()
 {
-    m_board.DeleteRanking();
+    form::Load(m_board);
 }
