@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libbenchmark-dev
     qt6-base-dev fonts-liberation
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 
 install_missing() {

@@ -10,6 +10,7 @@ program=build/default/app/language-ranking
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"
 fi
-echo "No display found: opening the window on a virtual X server (Xvfb)."
+echo "No display found: the window opens on a virtual X server (Xvfb), where nobody can see it."
+echo "The command then waits until the program ends; press Ctrl+C to stop it."
 command -v xvfb-run >/dev/null || scripts/deps.sh xvfb xauth
 exec xvfb-run -a "$program"

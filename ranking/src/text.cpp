@@ -20,6 +20,8 @@ int CharLength(std::string_view text)
 
 std::string LeftChars(std::string_view text, int count)
 {
+    if (count <= 0)
+        return {};
     std::size_t end = 0;
     for (int seen = 0; end < text.size(); ++end) {
         if (startsCharacter(text[end]) && seen++ == count)

@@ -84,6 +84,11 @@ TEST(ItemListSelection, InsertionAtOrBeforeSelectionKeepsSameItemSelected)
     ranking.SetListIndex(0);
     ranking.AddItem("100 немски");
     EXPECT_EQ(ranking.ListIndex(), 0) << "appending below the selection must not move it";
+
+    auto equal = sortedList({"200"});
+    equal.SetListIndex(0);
+    equal.AddItem("200");
+    EXPECT_EQ(equal.ListIndex(), 0) << "an equal item goes after the ones already there";
 }
 
 TEST(ItemListSelection, AddItemNeverSelectsTheNewItem)

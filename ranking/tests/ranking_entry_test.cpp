@@ -59,6 +59,7 @@ TEST(Text, LeftAndRightCutWholeCharacters)
     EXPECT_EQ(LeftChars("ab", 5), "ab");
     EXPECT_EQ(RightChars("ab", 5), "ab");
     EXPECT_EQ(LeftChars("ab", 0), "");
+    EXPECT_EQ(LeftChars("ab", -1), "");
     EXPECT_EQ(RightChars("ab", -1), "");
 }
 
