@@ -100,7 +100,18 @@ RankingForm::RankingForm(QWidget *parent)
 
 void RankingForm::commandClicked(int index)
 {
-    form::RunCommand(m_board, index);
+    const std::string change = form::RunCommand(m_board, index);
+    if (!change.empty())
+        announceRankingChange(QString::fromStdString(change));
+}
+
+// Qt's bridge to the desktop's accessibility bus passes on no announcements or
+// child-list changes, but does pass on a changed description: the ranking list
+// describes its latest change (setting it sends the event), and a screen
+// reader can read that again whenever it comes to the list.
+void RankingForm::announceRankingChange(const QString &change)
+{
+    m_lists[static_cast<std::size_t>(ranking::ListRole::Ranking)]->setAccessibleDescription(change);
 }
 
 void RankingForm::createLabels()
