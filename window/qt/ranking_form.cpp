@@ -25,13 +25,30 @@ QColor colourOf(form::Colour colour)
     return {colour.red, colour.green, colour.blue};
 }
 
-// Lists and the statement box keep the application's own colours (a child
-// would inherit the window's background, scroll bars included), and get a
-// sunken frame two pixels wide: wide enough for the focus line drawn over it.
+// A fixed background colour comes with a fixed text colour: the platform's
+// text colour might be a dark theme's light grey.
+void setFixedColours(QWidget *widget, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, colourOf(form::textOnFixedColour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Lists and the statement box keep the platform's colours whole (a child would
+// inherit the window's fixed ones, scroll bars included), and get a sunken
+// frame two pixels wide: wide enough for the focus line drawn over it.
 void setUpScrollBox(QAbstractScrollArea *box)
 {
+    const QPalette platform = QApplication::palette(box);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, QApplication::palette(box).color(QPalette::Window));
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText}) {
+        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+            const auto colourGroup = static_cast<QPalette::ColorGroup>(group);
+            palette.setBrush(colourGroup, role, platform.brush(colourGroup, role));
+        }
+    }
     box->setPalette(palette);
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     box->setLineWidth(2);
@@ -85,10 +102,7 @@ RankingForm::RankingForm(QWidget *parent)
     setWindowIcon(applicationIcon());
     setFixedSize(form::clientSize.width, form::clientSize.height);
     setFont(formFont());
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colourOf(form::windowBackground));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setFixedColours(this, colourOf(form::windowBackground));
 
     createLabels();
     createLists();
@@ -122,10 +136,7 @@ void RankingForm::createLabels()
         label->setObjectName(QLatin1String(def.name));
         label->setGeometry(rectOf(def));
         label->setAlignment(Qt::AlignCenter);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, colourOf(*def.background));
-        label->setPalette(palette);
-        label->setAutoFillBackground(true);
+        setFixedColours(label, colourOf(*def.background));
         m_labels[i] = label;
     }
 }
@@ -149,8 +160,8 @@ void RankingForm::createButtons()
     for (std::size_t i = 0; i < m_commands.size(); ++i) {
         const int index = static_cast<int>(i);
         const form::Control &def = form::ControlAt(form::ControlKind::Command, index);
-        auto *button =
-            new CommandButton(QString::fromUtf8(def.text), colourOf(*def.background), this);
+        auto *button = new CommandButton(QString::fromUtf8(def.text), colourOf(*def.background),
+                                         colourOf(form::textOnFixedColour), this);
         button->setObjectName(QLatin1String(def.name));
         button->setGeometry(rectOf(def));
         connect(button, &QPushButton::clicked, this, [this, index] { commandClicked(index); });

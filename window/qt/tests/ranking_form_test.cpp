@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 using ranking::ListRole;
@@ -32,6 +33,7 @@ private slots:
     void everyControlUsesTheFormFont();
     void coloursOnScreen_data();
     void coloursOnScreen();
+    void darkThemeKeepsFixedColoursReadable();
 
     void startState();
     void tabOrderFollowsTheForm();
@@ -210,6 +212,41 @@ void RankingFormTest::coloursOnScreen()
     const QImage image = m_form->grab().toImage();
     QCOMPARE(image.size(), QSize(461, 345));
     QCOMPARE(image.pixelColor(point).name(), colour.name());
+}
+
+void RankingFormTest::darkThemeKeepsFixedColoursReadable()
+{
+    const QPalette platform = QApplication::palette();
+    // The palette Qt derives from a dark window colour: white text on black.
+    const QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
+    QApplication::setPalette(dark);
+    RankingForm form;
+    form.show();
+    const bool exposed = QTest::qWaitForWindowExposed(&form);
+    const QImage image = form.grab().toImage();
+    QApplication::setPalette(platform);
+    QVERIFY(exposed);
+
+    // Text on the fixed colours is black: the darkest pixel inside the border.
+    const auto darkest = [&image, &form](const char *name) {
+        const QRect area = form.findChild<QWidget *>(QLatin1String(name))->geometry();
+        int lightness = 255;
+        for (int y = area.top() + 3; y < area.bottom() - 3; ++y) {
+            for (int x = area.left() + 3; x < area.right() - 3; ++x)
+                lightness = std::min(lightness, image.pixelColor(x, y).lightness());
+        }
+        return lightness;
+    };
+    for (const char *name :
+         {"titleLabel", "speakersLabel", "enterButton", "takeOutButton", "deleteButton"})
+        QVERIFY2(darkest(name) < 40, name);
+    // The lists keep the dark theme whole: its background and its light text.
+    QCOMPARE(image.pixelColor(300, 120).name(), dark.color(QPalette::Base).name());
+    const QRect speakers = form.findChild<QWidget *>(QStringLiteral("speakersList"))->geometry();
+    QCOMPARE(image.pixelColor(speakers.center()).name(), dark.color(QPalette::Base).name());
+    const QPalette &listPalette =
+        form.findChild<QWidget *>(QStringLiteral("rankingList"))->palette();
+    QCOMPARE(listPalette.color(QPalette::WindowText), dark.color(QPalette::WindowText));
 }
 
 void RankingFormTest::startState()
