@@ -1,5 +1,6 @@
 #include "ranking_form.h"
 
+#include "app_identity.h"
 #include "command_button.h"
 #include "item_list_view.h"
 #include "statement_box.h"
@@ -73,7 +74,8 @@ QIcon applicationIcon()
     QIcon icon;
     for (int size : {16, 32, 48, 64}) {
         QImageReader reader(
-            QStringLiteral(":/icons/%1/example.klasacia.LanguageRanking.png").arg(size), "png");
+            QStringLiteral(":/icons/%1/%2.png").arg(size).arg(QLatin1String(AppIdentity::id)),
+            "png");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }

@@ -1,5 +1,6 @@
 #include "form_check.h"
 #include "item_list_view.h"
+#include "qt_translation.h"
 #include "ranking_form.h"
 
 #include <form/command_dispatch.h>
@@ -8,8 +9,10 @@
 #include <QClipboard>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -23,6 +26,7 @@ class RankingFormTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -96,6 +100,11 @@ QStringList RankingFormTest::ranking() const
     for (const auto &entry : m_form->board().RankingList().Items())
         entries << QString::fromStdString(entry);
     return entries;
+}
+
+void RankingFormTest::initTestCase()
+{
+    QVERIFY(installBulgarianQtTexts());
 }
 
 void RankingFormTest::init()
@@ -444,6 +453,18 @@ void RankingFormTest::statementCannotBeEdited()
     QTest::keyClick(statement, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(statement, Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(statement->toPlainText(), before);
+
+    // Its context menu offers copying and selecting, in Bulgarian like the window.
+    const std::unique_ptr<QMenu> menu(statement->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            texts << action->text();
+    }
+    QVERIFY(!texts.isEmpty());
+    const QRegularExpression bulgarian(QStringLiteral("^[&\\x{0400}-\\x{04FF} ]+(\\t|$)"));
+    for (const QString &text : texts)
+        QVERIFY2(bulgarian.match(text).hasMatch(), qPrintable(texts.join(QLatin1Char('|'))));
 }
 
 void RankingFormTest::closingEndsTheEventLoop()
