@@ -2,10 +2,11 @@
 # Builds the Debian package from a build tree, unpacks it into a temporary
 # folder and checks what it holds, what it depends on, and that the unpacked
 # program starts and closes cleanly.
-# Usage: check_deb.sh BUILD_DIR
+# Usage: check_deb.sh BUILD_DIR APP_ID
 set -euo pipefail
 
 build_dir=$1
+app_id=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -21,7 +22,6 @@ deb=$(find "$work/out" -maxdepth 1 -name '*.deb' | head -n 1)
 echo "package: $(basename "$deb")"
 
 dpkg-deb -x "$deb" "$work/root"
-app_id=example.klasacia.LanguageRanking
 for file in \
     usr/bin/language-ranking \
     usr/share/applications/$app_id.desktop \
@@ -31,9 +31,14 @@ for file in \
     usr/share/icons/hicolor/32x32/apps/$app_id.png \
     usr/share/icons/hicolor/48x48/apps/$app_id.png \
     usr/share/icons/hicolor/64x64/apps/$app_id.png \
-    usr/share/icons/hicolor/128x128/apps/$app_id.png; do
+    usr/share/icons/hicolor/128x128/apps/$app_id.png \
+    usr/share/doc/language-ranking/copyright; do
     [ -f "$work/root/$file" ] || fail "missing $file"
 done
+grep -q "^Icon=$app_id\$" "$work/root/usr/share/applications/$app_id.desktop" ||
+    fail "the desktop entry's icon is not $app_id"
+grep -q "<id>$app_id</id>" "$work/root/usr/share/metainfo/$app_id.metainfo.xml" ||
+    fail "the metainfo's id is not $app_id"
 unexpected=$(cd "$work/root" && find . -type f \( -name '*.a' -o -name '*.h' -o -name '*_test*' \))
 [ -z "$unexpected" ] || fail "build-only files in the package: $unexpected"
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libbenchmark-dev
-    qt6-base-dev fonts-liberation
+    qt6-base-dev qt6-translations-l10n libxcb1-dev fonts-liberation
     desktop-file-utils appstream dpkg-dev file
 )
 

@@ -2,18 +2,26 @@
 
 #include "focus_frame.h"
 #include "item_list_model.h"
+#include "whole_row_delegate.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QScopedValueRollback>
+
+#include <algorithm>
 
 ItemListView::ItemListView(ItemListModel *model, QWidget *parent)
     : QListView(parent)
     , m_model(model)
+    , m_delegate(new WholeRowDelegate(this))
 {
     setModel(m_model);
+    setItemDelegate(m_delegate);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
+    // Scrolling by whole rows keeps the top row whole as well.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
 
     connect(m_model, &ItemListModel::selectedRowChanged, this, &ItemListView::showListIndex);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -35,6 +43,50 @@ bool ItemListView::event(QEvent *event)
     return handled;
 }
 
+void ItemListView::focusInEvent(QFocusEvent *event)
+{
+    // The keyboard cursor starts on the selected item, or else on the top row
+    // in view (Qt would take the first row, which may be scrolled away). A
+    // click places it itself, on the item clicked.
+    if (event->reason() != Qt::MouseFocusReason && !currentIndex().isValid()) {
+        const int selected = selectedRow();
+        const QModelIndex start = selected >= 0 ? m_model->index(selected) : indexAt(QPoint(0, 0));
+        if (start.isValid())
+            selectionModel()->setCurrentIndex(start, QItemSelectionModel::NoUpdate);
+    }
+    QListView::focusInEvent(event);
+}
+
+void ItemListView::focusOutEvent(QFocusEvent *event)
+{
+    if (currentIndex().isValid())
+        selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+    QListView::focusOutEvent(event);
+}
+
+void ItemListView::resizeEvent(QResizeEvent *event)
+{
+    QListView::resizeEvent(event);
+    fitRowsToHeight();
+}
+
+void ItemListView::fitRowsToHeight()
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = QStringLiteral("0");
+    const int natural =
+        style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height();
+    const int height = viewport()->height();
+    const int rows = std::max(1, height / std::max(1, natural));
+    const int rowHeight = std::max(natural, height / rows);
+    if (rowHeight == m_delegate->rowHeight())
+        return;
+    m_delegate->setRowHeight(rowHeight);
+    scheduleDelayedItemsLayout();
+}
+
 void ItemListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
     // A single-selection view would select the neighbour of a removed current
@@ -53,16 +105,19 @@ void ItemListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, in
 void ItemListView::showListIndex()
 {
     const int row = m_model->listIndex();
-    if (row == selectedRow())
-        return;
-    const QScopedValueRollback guard(m_showing, true);
-    if (row < 0) {
-        selectionModel()->clearSelection();
-    } else {
-        const QModelIndex index = m_model->index(row);
-        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-        scrollTo(index);
+    const QModelIndex index = row < 0 ? QModelIndex() : m_model->index(row);
+    if (row != selectedRow()) {
+        const QScopedValueRollback guard(m_showing, true);
+        if (!index.isValid())
+            selectionModel()->clearSelection();
+        else if (hasFocus())
+            selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        else
+            selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
     }
+    // Rows coming and going around the selected item can push it out of view.
+    if (index.isValid())
+        scrollTo(index);
 }
 
 void ItemListView::takeUserSelection()

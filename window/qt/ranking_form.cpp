@@ -1,5 +1,6 @@
 #include "ranking_form.h"
 
+#include "app_identity.h"
 #include "command_button.h"
 #include "item_list_view.h"
 #include "statement_box.h"
@@ -25,13 +26,30 @@ QColor colourOf(form::Colour colour)
     return {colour.red, colour.green, colour.blue};
 }
 
-// Lists and the statement box keep the application's own colours (a child
-// would inherit the window's background, scroll bars included), and get a
-// sunken frame two pixels wide: wide enough for the focus line drawn over it.
+// A fixed background colour comes with a fixed text colour: the platform's
+// text colour might be a dark theme's light grey.
+void setFixedColours(QWidget *widget, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, colourOf(form::textOnFixedColour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Lists and the statement box keep the platform's colours whole (a child would
+// inherit the window's fixed ones, scroll bars included), and get a sunken
+// frame two pixels wide: wide enough for the focus line drawn over it.
 void setUpScrollBox(QAbstractScrollArea *box)
 {
+    const QPalette platform = QApplication::palette(box);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, QApplication::palette(box).color(QPalette::Window));
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText}) {
+        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+            const auto colourGroup = static_cast<QPalette::ColorGroup>(group);
+            palette.setBrush(colourGroup, role, platform.brush(colourGroup, role));
+        }
+    }
     box->setPalette(palette);
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     box->setLineWidth(2);
@@ -56,7 +74,8 @@ QIcon applicationIcon()
     QIcon icon;
     for (int size : {16, 32, 48, 64}) {
         QImageReader reader(
-            QStringLiteral(":/icons/%1/example.klasacia.LanguageRanking.png").arg(size), "png");
+            QStringLiteral(":/icons/%1/%2.png").arg(size).arg(QLatin1String(AppIdentity::id)),
+            "png");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
@@ -85,10 +104,7 @@ RankingForm::RankingForm(QWidget *parent)
     setWindowIcon(applicationIcon());
     setFixedSize(form::clientSize.width, form::clientSize.height);
     setFont(formFont());
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colourOf(form::windowBackground));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setFixedColours(this, colourOf(form::windowBackground));
 
     createLabels();
     createLists();
@@ -100,7 +116,18 @@ RankingForm::RankingForm(QWidget *parent)
 
 void RankingForm::commandClicked(int index)
 {
-    form::RunCommand(m_board, index);
+    const std::string change = form::RunCommand(m_board, index);
+    if (!change.empty())
+        announceRankingChange(QString::fromStdString(change));
+}
+
+// Qt's bridge to the desktop's accessibility bus passes on no announcements or
+// child-list changes, but does pass on a changed description: the ranking list
+// describes its latest change (setting it sends the event), and a screen
+// reader can read that again whenever it comes to the list.
+void RankingForm::announceRankingChange(const QString &change)
+{
+    m_lists[static_cast<std::size_t>(ranking::ListRole::Ranking)]->setAccessibleDescription(change);
 }
 
 void RankingForm::createLabels()
@@ -111,10 +138,7 @@ void RankingForm::createLabels()
         label->setObjectName(QLatin1String(def.name));
         label->setGeometry(rectOf(def));
         label->setAlignment(Qt::AlignCenter);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, colourOf(*def.background));
-        label->setPalette(palette);
-        label->setAutoFillBackground(true);
+        setFixedColours(label, colourOf(*def.background));
         m_labels[i] = label;
     }
 }
@@ -138,8 +162,8 @@ void RankingForm::createButtons()
     for (std::size_t i = 0; i < m_commands.size(); ++i) {
         const int index = static_cast<int>(i);
         const form::Control &def = form::ControlAt(form::ControlKind::Command, index);
-        auto *button =
-            new CommandButton(QString::fromUtf8(def.text), colourOf(*def.background), this);
+        auto *button = new CommandButton(QString::fromUtf8(def.text), colourOf(*def.background),
+                                         colourOf(form::textOnFixedColour), this);
         button->setObjectName(QLatin1String(def.name));
         button->setGeometry(rectOf(def));
         connect(button, &QPushButton::clicked, this, [this, index] { commandClicked(index); });

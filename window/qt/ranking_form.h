@@ -37,6 +37,7 @@ private:
     void createStatement();
     void chainTabOrder();
     void load();
+    void announceRankingChange(const QString &change);
 
     ranking::RankingBoard m_board;
     // Declared after the board so that they stop observing it before it goes.

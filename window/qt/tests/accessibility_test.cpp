@@ -31,6 +31,7 @@ private:
                                                         QAccessible::Role role) const;
     [[nodiscard]] QStringList itemTexts(QAccessibleInterface *list) const;
     [[nodiscard]] QList<int> selectedItems(QAccessibleInterface *list) const;
+    [[nodiscard]] QStringList focusedItems() const;
     void tabTo(const char *objectName) const;
     void key(Qt::Key key) const;
 
@@ -98,6 +99,21 @@ QList<int> AccessibilityTest::selectedItems(QAccessibleInterface *list) const
     return selected;
 }
 
+// Every list item that reports itself focused, as "list: item".
+QStringList AccessibilityTest::focusedItems() const
+{
+    QStringList focused;
+    for (const char *name : {"Говорещи", "Език", "Класация"}) {
+        QAccessibleInterface *list = accessibleChild(u8(name), QAccessible::List);
+        for (int i = 0; i < list->childCount(); ++i) {
+            if (list->child(i)->state().focused)
+                focused << u8(name) + QStringLiteral(": ") +
+                               list->child(i)->text(QAccessible::Name);
+        }
+    }
+    return focused;
+}
+
 void AccessibilityTest::tabTo(const char *objectName) const
 {
     for (int presses = 0; presses < 8; ++presses) {
@@ -139,8 +155,21 @@ void AccessibilityTest::controlsHaveNamesAndRoles()
     if (role == QAccessible::EditableText) {
         QVERIFY(control->state().readOnly);
         QVERIFY(control->state().multiLine);
-        QVERIFY(control->textInterface());
-        QVERIFY(control->textInterface()->characterCount() > 900);
+        QAccessibleTextInterface *text = control->textInterface();
+        QVERIFY(text);
+        const QString before = text->text(0, text->characterCount());
+        QVERIFY(before.size() > 900);
+        QCOMPARE(text->text(0, 9), u8("Мандаринс"));
+        // A screen reader may read and select the statement, never rewrite it.
+        if (QAccessibleEditableTextInterface *editable = control->editableTextInterface()) {
+            editable->deleteText(0, 10);
+            editable->insertText(0, QStringLiteral("inserted"));
+            editable->replaceText(0, 5, QStringLiteral("replaced"));
+        }
+        text->setSelection(0, 0, 9);
+        QCOMPARE(text->selectionCount(), 1);
+        QAccessibleTextInterface *after = accessibleChild(name, role)->textInterface();
+        QCOMPARE(after->text(0, after->characterCount()), before);
     }
 }
 
@@ -175,6 +204,8 @@ void AccessibilityTest::listItemsAndSelectionAreReadable()
     languages = accessibleChild(u8("Език"), QAccessible::List);
     ranking = accessibleChild(u8("Класация"), QAccessible::List);
     QCOMPARE(itemTexts(ranking), QStringList{u8("100 английски")});
+    QVERIFY2(ranking->text(QAccessible::Description).contains(u8("„100 английски“")),
+             "the ranking list describes what the button changed");
     QCOMPARE(itemTexts(speakers).size(), 8);
     QVERIFY(selectedItems(speakers).isEmpty());
     QVERIFY(selectedItems(languages).isEmpty());
@@ -207,6 +238,11 @@ void AccessibilityTest::selectionCanBeSetThroughAccessibility()
 
 void AccessibilityTest::keyboardAloneCompletesAndEmptiesTheRanking()
 {
+    // Only the list with the keyboard focus has a focused item.
+    QCOMPARE(focusedItems(), QStringList());
+    tabTo("speakersList");
+    QCOMPARE(focusedItems(), QStringList{u8("Говорещи: 100")});
+
     // Each round: the highest count left and the first language left, both
     // picked with End/Home and Space, then "Въведи" pressed with Space.
     for (int round = 0; round < 8; ++round) {
@@ -220,6 +256,7 @@ void AccessibilityTest::keyboardAloneCompletesAndEmptiesTheRanking()
         QVERIFY(QApplication::focusWidget()->hasFocus());
         key(round % 2 ? Qt::Key_Space : Qt::Key_Return);
         QCOMPARE(m_form->board().RankingList().ListCount(), round + 1);
+        QCOMPARE(focusedItems(), QStringList());
     }
     const auto &board = m_form->board();
     QCOMPARE(board.LanguagesList().ListCount(), 0);
@@ -233,10 +270,12 @@ void AccessibilityTest::keyboardAloneCompletesAndEmptiesTheRanking()
     tabTo("takeOutButton");
     key(Qt::Key_Space);
     QCOMPARE(board.RankingList().ListCount(), 7);
+    QCOMPARE(focusedItems(), QStringList());
 
     tabTo("deleteButton");
     key(Qt::Key_Return);
     QCOMPARE(board.RankingList().ListCount(), 0);
+    QCOMPARE(focusedItems(), QStringList());
     QCOMPARE(board.LanguagesList().ListCount(), 8);
     QCOMPARE(board.SpeakersList().ListCount(), 9);
 }

@@ -87,7 +87,7 @@ void ItemListViewTest::viewShowsSelectionsTheProgramMakes()
 
     list.SetListIndex(2);
     QCOMPARE(view->selectedRow(), 2);
-    QCOMPARE(view->currentIndex().row(), 2);
+    QVERIFY2(!view->currentIndex().isValid(), "a view without focus has no keyboard cursor");
     list.SetListIndex(-1);
     QCOMPARE(view->selectedRow(), -1);
     list.SetListIndex(0);
@@ -146,6 +146,9 @@ void ItemListViewTest::removingSelectedItemLeavesNothingSelected()
     ItemListModel model(list);
     QWidget window;
     auto *view = new ItemListView(&model, &window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    view->setFocus();
 
     list.SetListIndex(1);
     QSignalSpy selections(view->selectionModel(), &QItemSelectionModel::selectionChanged);

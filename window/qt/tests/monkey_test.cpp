@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
@@ -13,7 +14,7 @@
 
 // Thousands of random clicks and key presses on the shown window: whatever a
 // user does, the board stays consistent, the shown lists mirror it and the
-// statement keeps its text.
+// statement keeps its text, and Qt warns of nothing.
 class MonkeyTest : public QObject
 {
     Q_OBJECT
@@ -53,7 +54,7 @@ public:
             return pressKey(navigationKeys[pick(0, std::size(navigationKeys) - 1)], Qt::NoModifier);
         if (choice < 95)
             return typeCharacter();
-        return pressKey(Qt::Key_V, Qt::ControlModifier);
+        return pressKey(pick(0, 1) ? Qt::Key_V : Qt::Key_C, Qt::ControlModifier);
     }
 
 private:
@@ -132,6 +133,8 @@ void MonkeyTest::randomEventsKeepWindowAndBoardConsistent_data()
 void MonkeyTest::randomEventsKeepWindowAndBoardConsistent()
 {
     QFETCH(quint32, seed);
+    // Whatever a view asks of the models, nothing may end in a warning.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
     QApplication::clipboard()->setText(QStringLiteral("pasted text"));
     RankingForm form;
     form.show();
