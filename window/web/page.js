@@ -47,28 +47,11 @@ class ListBox {
         });
         while (options.length > items.length)
             this.select.remove(options.length - 1);
-        // Selecting again would scroll the box back to the selection, so only
-        // a changed selection is set, and the box then scrolls no further than
-        // it takes to show the selected item whole.
-        if (this.select.selectedIndex !== selectedIndex) {
-            const scrollTop = this.select.scrollTop;
+        // Selecting again would scroll the box back to its selection, so only
+        // a changed selection is set; the browser then scrolls no further than
+        // it takes to show the selected item whole, as the desktop windows do.
+        if (this.select.selectedIndex !== selectedIndex)
             this.select.selectedIndex = selectedIndex;
-            this.select.scrollTop = scrollTop;
-            this.bringIntoView(selectedIndex);
-        }
-    }
-
-    bringIntoView(index) {
-        if (index < 0)
-            return;
-        const item = this.select.options[index].getBoundingClientRect();
-        const box = this.select.getBoundingClientRect();
-        const viewTop = box.top + this.select.clientTop;
-        const viewBottom = viewTop + this.select.clientHeight;
-        if (item.top < viewTop)
-            this.select.scrollTop -= viewTop - item.top;
-        else if (item.bottom > viewBottom)
-            this.select.scrollTop += item.bottom - viewBottom;
     }
 }
 
