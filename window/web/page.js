@@ -64,10 +64,6 @@ class ExercisePage {
         this.styleWindow(windowElement, description);
         this.buildControls(windowElement, description);
         this.refresh();
-        // The caret at the start keeps the statement's first lines in view.
-        this.statement.setSelectionRange(0, 0);
-        this.statement.focus();
-        this.statement.scrollTop = 0;
     }
 
     styleWindow(windowElement, description) {
@@ -149,7 +145,10 @@ class ExercisePage {
     createStatement(control) {
         const textarea = document.createElement('textarea');
         textarea.readOnly = true;
-        textarea.value = control.text;
+        // As its default value the text leaves the caret, and the view, at its
+        // start; autofocus then gives it the focus without forcing a layout.
+        textarea.defaultValue = control.text;
+        textarea.autofocus = true;
         textarea.setAttribute('aria-label', control.accessibleName);
         textarea.spellcheck = false;
         this.statement = textarea;

@@ -129,7 +129,10 @@ class PageTest(unittest.TestCase):
 
     def test_start_state_and_layout_follow_the_form_description(self):
         self.assertEqual(self.lists(), [[COUNTS, 0], [LANGUAGES, 0], [[], -1]])
-        self.assertEqual(self.focused(), "statement")
+        self.browser.wait_for("document.activeElement.id == 'statement'")
+        self.assertEqual(self.browser.evaluate(
+            "(() => { const s = document.getElementById('statement');"
+            " return [s.selectionStart, s.scrollTop]; })()"), [0, 0])
         mismatches = self.browser.evaluate("""(() => {
           const d = Module.formDescription(), bad = [];
           const win = document.getElementById('window').getBoundingClientRect();
@@ -193,6 +196,7 @@ class PageTest(unittest.TestCase):
                                   "'Нищо не е')")
 
     def test_keyboard_only(self):
+        self.browser.wait_for("document.activeElement.id == 'statement'")
         visited = [self.focused()]
         for _ in TAB_ORDER[1:]:
             self.browser.press("Tab")
@@ -223,6 +227,7 @@ class PageTest(unittest.TestCase):
         self.assert_mirrors_model()
 
     def test_statement_cannot_be_changed(self):
+        self.browser.wait_for("document.activeElement.id == 'statement'")
         before = self.browser.evaluate("document.getElementById('statement').value")
         self.browser.send("Input.insertText", text="xyz")
         for key in ("Backspace", "Delete", "Enter", " "):
