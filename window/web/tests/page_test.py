@@ -57,6 +57,8 @@ class PageTest(unittest.TestCase):
     def setUp(self):
         self.browser.events.clear()
         self.browser.navigate(self.url, "typeof Module == 'object' && !!Module.exercisePage")
+        # The statement has the focus once the first frame is drawn.
+        self.browser.wait_for("document.activeElement.id == 'statement'")
 
     def tearDown(self):
         self.browser.evaluate("0")  # collects the events sent meanwhile
@@ -111,10 +113,17 @@ class PageTest(unittest.TestCase):
     def scroll_down(self, list_id):
         """Turns the mouse wheel over a list box; returns where it came to rest."""
         x, y = self.centre("#" + list_id)
-        self.browser.send("Input.dispatchMouseEvent", type="mouseWheel", x=x, y=y, deltaX=0,
-                          deltaY=200)
         scrolled = f"document.getElementById('{list_id}').scrollTop"
-        self.browser.wait_for(scrolled + " > 0")
+        # A wheel turned before the page's first frame goes nowhere: turn it again.
+        for attempt in range(10):
+            self.browser.send("Input.dispatchMouseEvent", type="mouseWheel", x=x, y=y,
+                              deltaX=0, deltaY=200)
+            try:
+                self.browser.wait_for(scrolled + " > 0", timeout=1)
+                break
+            except TimeoutError:
+                if attempt == 9:
+                    raise
         self.browser.wait_for(f"(() => {{ const t = {scrolled}; return new Promise(r => "
                               f"setTimeout(() => r({scrolled} === t), 100)); }})()")
         return self.browser.evaluate(scrolled)
@@ -129,7 +138,6 @@ class PageTest(unittest.TestCase):
 
     def test_start_state_and_layout_follow_the_form_description(self):
         self.assertEqual(self.lists(), [[COUNTS, 0], [LANGUAGES, 0], [[], -1]])
-        self.browser.wait_for("document.activeElement.id == 'statement'")
         self.assertEqual(self.browser.evaluate(
             "(() => { const s = document.getElementById('statement');"
             " return [s.selectionStart, s.scrollTop]; })()"), [0, 0])
@@ -196,7 +204,6 @@ class PageTest(unittest.TestCase):
                                   "'Нищо не е')")
 
     def test_keyboard_only(self):
-        self.browser.wait_for("document.activeElement.id == 'statement'")
         visited = [self.focused()]
         for _ in TAB_ORDER[1:]:
             self.browser.press("Tab")
@@ -227,7 +234,6 @@ class PageTest(unittest.TestCase):
         self.assert_mirrors_model()
 
     def test_statement_cannot_be_changed(self):
-        self.browser.wait_for("document.activeElement.id == 'statement'")
         before = self.browser.evaluate("document.getElementById('statement').value")
         self.browser.send("Input.insertText", text="xyz")
         for key in ("Backspace", "Delete", "Enter", " "):
