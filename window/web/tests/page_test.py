@@ -21,21 +21,24 @@ TAB_ORDER = ["statement", "speakersList", "languagesList", "rankingList", "enter
              "takeOutButton", "deleteButton"]
 
 # What every list box shows against what the model holds, and whether the
-# selected item is in full view once the browser has drawn the change.
+# selected item is in full view once the browser has scrolled to it (it does
+# so on a later frame; a busy machine may take a few).
 MIRROR = """(async () => {
-  await new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done)));
-  const session = Module.exercisePage.session;
-  return [...document.querySelectorAll('#window select')].map((select, role) => {
+  const frame = () => new Promise(done => requestAnimationFrame(done));
+  const inView = select => {
     const option = select.options[select.selectedIndex];
-    const item = option && option.getBoundingClientRect();
-    const box = select.getBoundingClientRect();
+    if (!option) return true;
+    const item = option.getBoundingClientRect(), box = select.getBoundingClientRect();
     const top = box.top + select.clientTop;
-    return {
-      shown: [...select.options].map(o => o.text), selected: select.selectedIndex,
-      model: session.items(role), modelSelected: session.listIndex(role),
-      inView: !item || (item.top >= top - 0.5 && item.bottom <= top + select.clientHeight + 0.5),
-    };
-  });
+    return item.top >= top - 0.5 && item.bottom <= top + select.clientHeight + 0.5;
+  };
+  const selects = [...document.querySelectorAll('#window select')];
+  for (let frames = 0; frames < 30 && !selects.every(inView); ++frames) await frame();
+  const session = Module.exercisePage.session;
+  return selects.map((select, role) => ({
+    shown: [...select.options].map(o => o.text), selected: select.selectedIndex,
+    model: session.items(role), modelSelected: session.listIndex(role), inView: inView(select),
+  }));
 })()"""
 
 
