@@ -4,6 +4,7 @@
 // three lists as the module reports them. The module is the only state.
 
 // The runtime below picks this object up and calls back once it is ready.
+// The page stays reachable as Module.exercisePage, which the tests read.
 var Module = {
     onRuntimeInitialized: function () {
         Module.exercisePage = new ExercisePage(Module, document.getElementById('window'),
@@ -108,8 +109,8 @@ class ExercisePage {
         throw new TypeError('unknown control kind ' + control.kind);
     }
 
-    // The first label is the window's title; each other one names the list
-    // whose accessible name is its text.
+    // A label whose text is a list's accessible name names that list; the
+    // one that names none is the window's title.
     createLabel(control, controls) {
         const named = controls.find(other => other.kind === 'list' &&
                                              other.accessibleName === control.text);
