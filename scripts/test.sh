@@ -5,6 +5,7 @@
 #   scripts/test.sh sanitize   every test again, built with AddressSanitizer + UBSan
 #   scripts/test.sh valgrind   the model's tests under valgrind's memcheck
 #   scripts/test.sh fuzz       the board fuzzer for FUZZ_SECONDS seconds (default 60)
+#   scripts/test.sh web        the web page (WebAssembly) in headless chromium
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -35,8 +36,13 @@ fuzz)
     cmake --preset fuzz -DFUZZ_SECONDS="${FUZZ_SECONDS:-60}"
     cmake --build --preset fuzz --target fuzz
     ;;
+web)
+    scripts/deps.sh cmake ninja-build emscripten chromium python3-websocket fonts-liberation
+    build web
+    ctest --preset web
+    ;;
 *)
-    echo "unknown mode '$mode': use default, sanitize, valgrind or fuzz" >&2
+    echo "unknown mode '$mode': use default, sanitize, valgrind, fuzz or web" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,100 @@
+# SPDX-License-Identifier: MIT
+"""Figures of the web page, measured side by side in one headless chromium:
+its size and gzip size; the time from navigation to the filled lists against
+a static page with the same controls and no WebAssembly (both from disk, the
+runs interleaved, medians); and, with --tests, the wall time of the page's
+test run (ctest --preset web).
+
+    /usr/bin/python3 bench/web/page_figures.py --page build/web/window/web/language-ranking.html
+"""
+
+import argparse
+import gzip
+import pathlib
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "window" / "web" / "tests"))
+import devtools  # noqa: E402
+
+FILLED = "performance.getEntriesByName('lists-filled').length > 0"
+TIMES = """(() => {
+  const paint = performance.getEntriesByName('first-contentful-paint')[0];
+  return [performance.getEntriesByName('lists-filled')[0].startTime,
+          paint ? paint.startTime : null];
+})()"""
+
+
+def static_copy(browser, page, folder):
+    """The page as it stands once filled, its script taken out: the same
+    controls, styles and icon as markup, and one line that marks the end."""
+    browser.navigate(page.as_uri(), FILLED)
+    markup = browser.evaluate(
+        "(() => { const d = document.documentElement.cloneNode(true);"
+        " d.querySelectorAll('script, meta[http-equiv]').forEach(e => e.remove());"
+        " return d.outerHTML; })()")
+    markup = markup.replace(
+        "</body>", "<script>performance.mark('lists-filled')</script></body>")
+    copy = pathlib.Path(folder, "static.html")
+    copy.write_text("<!DOCTYPE html>" + markup, encoding="utf-8")
+    return copy
+
+
+def load_times(browser, page, runs):
+    filled, painted = {}, {}
+    for name, path in page.items():
+        filled[name], painted[name] = [], []
+    for _ in range(runs):
+        for name, path in page.items():
+            browser.send("Page.navigate", url="about:blank")
+            browser.wait_for("document.readyState == 'complete'")
+            browser.navigate(path.as_uri(), FILLED)
+            browser.wait_for("performance.getEntriesByName('first-contentful-paint').length > 0")
+            fill, paint = browser.evaluate(TIMES)
+            filled[name].append(fill)
+            painted[name].append(paint)
+    return filled, painted
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--page", required=True, type=pathlib.Path)
+    parser.add_argument("--runs", type=int, default=20)
+    parser.add_argument("--tests", action="store_true", help="also time ctest --preset web")
+    args = parser.parse_args()
+    page = args.page.resolve()
+
+    data = page.read_bytes()
+    print(f"file size: {len(data) / 1024:.1f} KiB ({len(data)} bytes), target <= 150 KB")
+    packed = len(gzip.compress(data, 9))
+    print(f"gzip -9:   {packed / 1024:.1f} KiB ({packed} bytes), target <= 50 KB")
+
+    with tempfile.TemporaryDirectory() as folder:
+        browser = devtools.Browser(461, 345)
+        try:
+            pages = {"web": page, "static": static_copy(browser, page, folder)}
+            filled, painted = load_times(browser, pages, args.runs)
+        finally:
+            browser.close()
+
+    for label, times in (("navigation to filled lists", filled),
+                         ("navigation to first paint", painted)):
+        web, static = statistics.median(times["web"]), statistics.median(times["static"])
+        fastest = min(times["web"]) / min(times["static"])
+        print(f"{label}: page {web:.1f} ms, static page {static:.1f} ms, "
+              f"ratio {web / static:.2f} (medians of {args.runs}); fastest runs' ratio {fastest:.2f}")
+
+    if args.tests:
+        start = time.monotonic()
+        subprocess.run(["ctest", "--preset", "web"], cwd=ROOT, check=True,
+                       stdout=subprocess.DEVNULL)
+        print(f"test run (ctest --preset web): {time.monotonic() - start:.1f} s wall time")
+
+
+if __name__ == "__main__":
+    main()
