@@ -5,6 +5,7 @@
 #   scripts/test.sh sanitize   every test again, built with AddressSanitizer + UBSan
 #   scripts/test.sh valgrind   the model's tests under valgrind's memcheck
 #   scripts/test.sh fuzz       the board fuzzer for FUZZ_SECONDS seconds (default 60)
+#   scripts/test.sh windows    the Windows cross-build, its tests under Wine, its packages
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -35,8 +36,14 @@ fuzz)
     cmake --preset fuzz -DFUZZ_SECONDS="${FUZZ_SECONDS:-60}"
     cmake --build --preset fuzz --target fuzz
     ;;
+windows)
+    scripts/deps.sh cmake ninja-build g++-mingw-w64-x86-64 googletest wine wine64 xvfb xauth \
+        nsis zip fonts-liberation
+    build windows
+    xvfb-run -a ctest --preset windows
+    ;;
 *)
-    echo "unknown mode '$mode': use default, sanitize, valgrind or fuzz" >&2
+    echo "unknown mode '$mode': use default, sanitize, valgrind, fuzz or windows" >&2
     exit 2
     ;;
 esac
