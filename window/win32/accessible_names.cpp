@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "accessible_names.h"
 
-#include <initguid.h>
-
-#include <oleacc.h>
-
 namespace win32 {
 
 AccessibleNames::AccessibleNames()

@@ -174,10 +174,26 @@ void MainWindow::placeControls()
                      place.right - place.left, place.bottom - place.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    const SIZE size = m_scale.windowSize(style, exStyle);
-    SetWindowPos(m_window, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
     InvalidateRect(m_window, nullptr, TRUE);
+}
+
+// The frame of the window's DPI first; then whatever the frame really takes
+// (it may not follow the DPI, as in Wine) is made up for.
+void MainWindow::fitClientArea()
+{
+    const SIZE size = m_scale.windowSize(style, exStyle);
+    const auto resize = [this](int width, int height) {
+        SetWindowPos(m_window, nullptr, 0, 0, width, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    resize(size.cx, size.cy);
+    RECT client{};
+    GetClientRect(m_window, &client);
+    const int missingWidth = m_scale.pixels(form::clientSize.width) - client.right;
+    const int missingHeight = m_scale.pixels(form::clientSize.height) - client.bottom;
+    if (missingWidth != 0 || missingHeight != 0)
+        resize(size.cx + missingWidth, size.cy + missingHeight);
 }
 
 LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam)

@@ -60,6 +60,7 @@ private:
     void nameControls();
     void scaleTo(UINT dpi);
     void placeControls();
+    void fitClientArea();
     void focusControl(HWND control);
     void pressCommand(int index);
     [[nodiscard]] bool isLabel(HWND control) const;
