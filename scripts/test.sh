@@ -41,6 +41,7 @@ windows)
         nsis zip fonts-liberation
     build windows
     xvfb-run -a ctest --preset windows
+    cmake --build --preset windows --target package
     ;;
 *)
     echo "unknown mode '$mode': use default, sanitize, valgrind, fuzz or windows" >&2
