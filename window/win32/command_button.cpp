@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "command_button.h"
 
-#include "control_id.h"
-#include "wide_text.h"
+#include "child_control.h"
 
 #include <array>
 
@@ -19,11 +18,10 @@ constexpr int focusInset = 4;
 
 } // namespace
 
-CommandButton::CommandButton(HWND parent, const form::Control &control)
-    : m_button(CreateWindowExW(
-          0, L"BUTTON", Widen(control.text).c_str(),
-          WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0, parent,
-          reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control))), nullptr, nullptr))
+CommandButton::CommandButton(HWND parent, const form::Control &control, const DpiScale &scale,
+                             HFONT font)
+    : m_button(
+          CreateChildControl(parent, control, L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0, scale, font))
     , m_commandIndex(control.index)
     , m_face(CreateSolidBrush(toColorRef(control.background.value_or(form::windowBackground))))
 {}

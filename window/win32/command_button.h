@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "dpi_scale.h"
 #include "gdi_object.h"
 
 #include <form/form_description.h>
@@ -14,7 +15,7 @@ namespace win32 {
 class CommandButton
 {
 public:
-    CommandButton(HWND parent, const form::Control &control);
+    CommandButton(HWND parent, const form::Control &control, const DpiScale &scale, HFONT font);
     CommandButton(const CommandButton &) = delete;
     CommandButton &operator=(const CommandButton &) = delete;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "list_box_view.h"
 
-#include "control_id.h"
+#include "child_control.h"
 #include "wide_text.h"
 
 #include <ranking/item_list.h>
@@ -10,13 +10,12 @@
 
 namespace win32 {
 
-ListBoxView::ListBoxView(HWND parent, const form::Control &control, ranking::ItemList &list)
+ListBoxView::ListBoxView(HWND parent, const form::Control &control, const DpiScale &scale,
+                         HFONT font, ranking::ItemList &list)
     : m_list(list)
-    , m_listBox(CreateWindowExW(
-          WS_EX_CLIENTEDGE, L"LISTBOX", nullptr,
-          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
-          0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control))), nullptr,
-          nullptr))
+    , m_listBox(CreateChildControl(parent, control, L"LISTBOX",
+                                   WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                   WS_EX_CLIENTEDGE, scale, font))
 {
     for (int index = 0; index < m_list.ListCount(); ++index)
         insertString(index);

@@ -19,7 +19,8 @@ class DpiScale;
 class ListBoxView final : public ranking::ItemListObserver
 {
 public:
-    ListBoxView(HWND parent, const form::Control &control, ranking::ItemList &list);
+    ListBoxView(HWND parent, const form::Control &control, const DpiScale &scale, HFONT font,
+                ranking::ItemList &list);
     ~ListBoxView() override;
     ListBoxView(const ListBoxView &) = delete;
     ListBoxView &operator=(const ListBoxView &) = delete;

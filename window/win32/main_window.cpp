@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main_window.h"
 
+#include "child_control.h"
 #include "control_id.h"
 #include "wide_text.h"
 
@@ -105,9 +106,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT MainWindow::onCreate()
 {
+    m_scale = DpiScale(GetDpiForWindow(m_window));
+    m_font = Font(createFont(m_scale));
     createControls();
     nameControls();
-    scaleTo(GetDpiForWindow(m_window));
+    fitClientArea();
     focusControl(m_statement->handle());
     return 0;
 }
@@ -118,14 +121,16 @@ void MainWindow::createControls()
     for (const form::Control *control : form::TabOrder()) {
         switch (control->kind) {
         case form::ControlKind::Statement:
-            m_statement = std::make_unique<StatementBox>(m_window, *control);
+            m_statement = std::make_unique<StatementBox>(m_window, *control, m_scale, m_font.get());
             break;
         case form::ControlKind::List:
             m_lists.push_back(std::make_unique<ListBoxView>(
-                m_window, *control, m_board.list(static_cast<ranking::ListRole>(control->index))));
+                m_window, *control, m_scale, m_font.get(),
+                m_board.list(static_cast<ranking::ListRole>(control->index))));
             break;
         case form::ControlKind::Command:
-            m_buttons.push_back(std::make_unique<CommandButton>(m_window, *control));
+            m_buttons.push_back(
+                std::make_unique<CommandButton>(m_window, *control, m_scale, m_font.get()));
             break;
         case form::ControlKind::Label:
             break;
@@ -134,10 +139,9 @@ void MainWindow::createControls()
     for (const form::Control &control : form::Controls()) {
         if (control.kind != form::ControlKind::Label)
             continue;
-        m_labels.push_back(CreateWindowExW(
-            0, L"STATIC", Widen(control.text).c_str(),
-            WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, 0, 0, 0, m_window,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control))), nullptr, nullptr));
+        m_labels.push_back(CreateChildControl(m_window, control, L"STATIC",
+                                              SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, m_scale,
+                                              m_font.get()));
     }
 }
 

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "statement_box.h"
 
-#include "control_id.h"
-#include "wide_text.h"
+#include "child_control.h"
 
 #include <commctrl.h>
 
 namespace win32 {
 
-StatementBox::StatementBox(HWND parent, const form::Control &control)
-    : m_edit(CreateWindowExW(
-          WS_EX_CLIENTEDGE, L"EDIT", Widen(control.text).c_str(),
-          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0, 0, 0, 0,
-          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control))), nullptr,
-          nullptr))
+StatementBox::StatementBox(HWND parent, const form::Control &control, const DpiScale &scale,
+                           HFONT font)
+    : m_edit(CreateChildControl(parent, control, L"EDIT",
+                                WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
+                                WS_EX_CLIENTEDGE, scale, font))
 {
     SetWindowSubclass(m_edit, subclassProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "dpi_scale.h"
+
 #include <form/form_description.h>
 
 #include <windows.h>
@@ -12,7 +14,7 @@ namespace win32 {
 class StatementBox
 {
 public:
-    StatementBox(HWND parent, const form::Control &control);
+    StatementBox(HWND parent, const form::Control &control, const DpiScale &scale, HFONT font);
     ~StatementBox();
     StatementBox(const StatementBox &) = delete;
     StatementBox &operator=(const StatementBox &) = delete;
