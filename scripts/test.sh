@@ -38,7 +38,7 @@ fuzz)
     ;;
 windows)
     scripts/deps.sh cmake ninja-build g++-mingw-w64-x86-64 googletest wine wine64 xvfb xauth \
-        nsis zip fonts-liberation fonts-wine
+        nsis zip fonts-liberation
     build windows
     xvfb-run -a ctest --preset windows
     cmake --build --preset windows --target package
