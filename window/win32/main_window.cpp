@@ -9,6 +9,7 @@
 #include <form/form_description.h>
 
 #include <algorithm>
+#include <string_view>
 
 namespace win32 {
 
@@ -116,6 +117,8 @@ LRESULT MainWindow::onCreate()
 }
 
 // Creation order is the tab order: the dialog manager follows the z-order.
+// Each list's label goes just before it (labels take no focus), where
+// Windows looks for the name of a control that has none of its own.
 void MainWindow::createControls()
 {
     for (const form::Control *control : form::TabOrder()) {
@@ -124,6 +127,8 @@ void MainWindow::createControls()
             m_statement = std::make_unique<StatementBox>(m_window, *control, m_scale, m_font.get());
             break;
         case form::ControlKind::List:
+            if (const form::Control *label = labelNaming(*control))
+                createLabel(*label);
             m_lists.push_back(std::make_unique<ListBoxView>(
                 m_window, *control, m_scale, m_font.get(),
                 m_board.list(static_cast<ranking::ListRole>(control->index))));
@@ -137,12 +142,26 @@ void MainWindow::createControls()
         }
     }
     for (const form::Control &control : form::Controls()) {
-        if (control.kind != form::ControlKind::Label)
-            continue;
-        m_labels.push_back(CreateChildControl(m_window, control, L"STATIC",
-                                              SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, m_scale,
-                                              m_font.get()));
+        if (control.kind == form::ControlKind::Label && !controlWindow(control))
+            createLabel(control);
     }
+}
+
+void MainWindow::createLabel(const form::Control &label)
+{
+    m_labels.push_back(CreateChildControl(m_window, label, L"STATIC",
+                                          SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, m_scale,
+                                          m_font.get()));
+}
+
+const form::Control *MainWindow::labelNaming(const form::Control &control)
+{
+    for (const form::Control &label : form::Controls()) {
+        if (label.kind == form::ControlKind::Label &&
+            std::string_view(label.text) == control.accessibleName)
+            return &label;
+    }
+    return nullptr;
 }
 
 // Buttons and labels are named by their text; lists and the statement get
