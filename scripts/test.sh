@@ -6,6 +6,7 @@
 #   scripts/test.sh valgrind   the model's tests under valgrind's memcheck
 #   scripts/test.sh fuzz       the board fuzzer for FUZZ_SECONDS seconds (default 60)
 #   scripts/test.sh web        the web page (WebAssembly) in headless chromium
+#   scripts/test.sh windows    the Windows cross-build, its tests under Wine, its packages
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -41,8 +42,15 @@ web)
     build web
     ctest --preset web
     ;;
+windows)
+    scripts/deps.sh cmake ninja-build g++-mingw-w64-x86-64 googletest wine wine64 xvfb xauth \
+        nsis zip fonts-liberation
+    build windows
+    xvfb-run -a ctest --preset windows
+    cmake --build --preset windows --target package
+    ;;
 *)
-    echo "unknown mode '$mode': use default, sanitize, valgrind, fuzz or web" >&2
+    echo "unknown mode '$mode': use default, sanitize, valgrind, fuzz, windows or web" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "dpi_scale.h"
+#include "gdi_object.h"
+
+#include <form/form_description.h>
+
+#include <windows.h>
+
+namespace win32 {
+
+/// An owner-drawn BUTTON whose face has the form's exact colour, with a
+/// raised edge, a sunken one while pressed, and a focus rectangle.
+class CommandButton
+{
+public:
+    CommandButton(HWND parent, const form::Control &control, const DpiScale &scale, HFONT font);
+    CommandButton(const CommandButton &) = delete;
+    CommandButton &operator=(const CommandButton &) = delete;
+
+    [[nodiscard]] HWND handle() const { return m_button; }
+    [[nodiscard]] int commandIndex() const { return m_commandIndex; }
+
+    void draw(const DRAWITEMSTRUCT &item) const;
+
+private:
+    HWND m_button;
+    int m_commandIndex;
+    Brush m_face;
+};
+
+} // namespace win32

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <form/form_description.h>
+#include <ranking/item_list_observer.h>
+
+#include <windows.h>
+
+namespace ranking {
+class ItemList;
+}
+
+namespace win32 {
+
+class DpiScale;
+
+/// A LISTBOX that shows one list of the board: it follows the list's change
+/// reports and passes the user's selection back to the list.
+class ListBoxView final : public ranking::ItemListObserver
+{
+public:
+    ListBoxView(HWND parent, const form::Control &control, const DpiScale &scale, HFONT font,
+                ranking::ItemList &list);
+    ~ListBoxView() override;
+    ListBoxView(const ListBoxView &) = delete;
+    ListBoxView &operator=(const ListBoxView &) = delete;
+
+    [[nodiscard]] HWND handle() const { return m_listBox; }
+
+    /// The list box reported LBN_SELCHANGE.
+    void selectionChanged();
+
+    void itemInserted(int index) override;
+    void itemRemoved(int index) override;
+    void cleared() override;
+    void listIndexChanged(int listIndex) override;
+
+private:
+    void insertString(int index);
+    void followListIndex();
+    void scrollIntoView(int index);
+
+    ranking::ItemList &m_list;
+    HWND m_listBox;
+};
+
+} // namespace win32

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "accessible_names.h"
+#include "base_window.h"
+#include "command_button.h"
+#include "dpi_scale.h"
+#include "gdi_object.h"
+#include "list_box_view.h"
+#include "statement_box.h"
+
+#include <ranking/ranking_board.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+namespace win32 {
+
+/// The exercise's window: the form's controls over one ranking board, which
+/// stays the only place the lists live.
+class MainWindow final : public BaseWindow<MainWindow>
+{
+public:
+    static constexpr const wchar_t *className = L"LanguageRankingWindow";
+    static constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    static constexpr DWORD exStyle = 0;
+
+    /// Runs the load step and creates the window, not yet shown.
+    explicit MainWindow(HINSTANCE instance);
+    ~MainWindow();
+
+    /// Closes the window once it has painted itself for the first time: for
+    /// start-up measurements and smoke tests.
+    void quitAfterFirstPaint() { m_quitAfterFirstPaint = true; }
+
+    [[nodiscard]] const ranking::RankingBoard &board() const { return m_board; }
+    [[nodiscard]] UINT dpi() const { return m_scale.dpi(); }
+    /// Whether every list and the statement got its accessible name.
+    [[nodiscard]] bool accessibleNamesSet() const { return m_accessibleNamesSet; }
+
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static void registerClass(HINSTANCE instance);
+
+    LRESULT onCreate();
+    LRESULT onCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT onDrawItem(LPARAM lParam);
+    LRESULT onControlColourStatic(WPARAM wParam, LPARAM lParam);
+    LRESULT onEraseBackground(WPARAM wParam);
+    LRESULT onPaint();
+    LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT onNextDialogControl(WPARAM wParam, LPARAM lParam);
+    LRESULT onActivate(WPARAM wParam);
+    LRESULT onDestroy();
+
+    void createControls();
+    void createLabel(const form::Control &label);
+    [[nodiscard]] static const form::Control *labelNaming(const form::Control &control);
+    void nameControls();
+    void scaleTo(UINT dpi);
+    void placeControls();
+    void fitClientArea();
+    void focusControl(HWND control);
+    void pressCommand(int index);
+    [[nodiscard]] bool isLabel(HWND control) const;
+    [[nodiscard]] HWND controlWindow(const form::Control &control) const;
+
+    ranking::RankingBoard m_board;
+    DpiScale m_scale{USER_DEFAULT_SCREEN_DPI};
+    Font m_font;
+    Brush m_background;
+    Brush m_labelBackground;
+    AccessibleNames m_names;
+    std::unique_ptr<StatementBox> m_statement;
+    std::vector<std::unique_ptr<ListBoxView>> m_lists;
+    std::vector<std::unique_ptr<CommandButton>> m_buttons;
+    std::vector<HWND> m_labels;
+    HWND m_focus = nullptr;
+    bool m_accessibleNamesSet = false;
+    bool m_quitAfterFirstPaint = false;
+    bool m_painted = false;
+};
+
+} // namespace win32

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "dpi_scale.h"
+
+#include <form/form_description.h>
+
+#include <windows.h>
+
+namespace win32 {
+
+/// The exercise statement: a read-only multi-line EDIT that no message can
+/// change once it holds the text, and that lets Tab move the focus on.
+class StatementBox
+{
+public:
+    StatementBox(HWND parent, const form::Control &control, const DpiScale &scale, HFONT font);
+    ~StatementBox();
+    StatementBox(const StatementBox &) = delete;
+    StatementBox &operator=(const StatementBox &) = delete;
+
+    [[nodiscard]] HWND handle() const { return m_edit; }
+
+private:
+    static LRESULT CALLBACK subclassProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR id, DWORD_PTR self);
+    [[nodiscard]] static bool changesText(UINT message);
+    [[nodiscard]] static LRESULT dialogCode(HWND edit, WPARAM wParam, LPARAM lParam);
+
+    HWND m_edit;
+};
+
+} // namespace win32

@@ -1,0 +1,461 @@
+// SPDX-License-Identifier: MIT
+#include "control_id.h"
+#include "main_window.h"
+#include "wide_text.h"
+
+#include <form/command_dispatch.h>
+#include <form/form_description.h>
+#include <ranking/item_list.h>
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <array>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+using form::ControlKind;
+using win32::Widen;
+
+namespace {
+
+constexpr std::array<ControlKind, 4> kinds{ControlKind::Label, ControlKind::List,
+                                           ControlKind::Command, ControlKind::Statement};
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::wstring className(HWND window)
+{
+    std::array<wchar_t, 64> name{};
+    GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+    return name.data();
+}
+
+bool hasStyle(HWND window, LONG_PTR style)
+{
+    return (GetWindowLongPtrW(window, GWL_STYLE) & style) == style;
+}
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    static void TearDownTestSuite() { CoUninitialize(); }
+
+    void SetUp() override
+    {
+        m_window = std::make_unique<win32::MainWindow>(GetModuleHandleW(nullptr));
+        ShowWindow(window(), SW_SHOWNORMAL);
+        SetForegroundWindow(window());
+        UpdateWindow(window());
+        processMessages();
+    }
+
+    void TearDown() override
+    {
+        m_window.reset();
+        processMessages();
+    }
+
+    [[nodiscard]] const win32::MainWindow &form() const { return *m_window; }
+    [[nodiscard]] HWND window() const { return m_window->handle(); }
+    [[nodiscard]] const ranking::RankingBoard &board() const { return m_window->board(); }
+
+    [[nodiscard]] HWND control(ControlKind kind, int index) const
+    {
+        return GetDlgItem(window(), win32::ControlId(form::ControlAt(kind, index)));
+    }
+
+    void processMessages() const
+    {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT || (window() && IsDialogMessageW(window(), &message)))
+                continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+
+    void press(int command) const
+    {
+        SendMessageW(control(ControlKind::Command, command), BM_CLICK, 0, 0);
+    }
+
+    // As the list box does on a click: it selects, then tells its parent.
+    void select(ranking::ListRole role, int index) const
+    {
+        const HWND list = control(ControlKind::List, static_cast<int>(role));
+        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(window(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+    }
+
+    void key(UINT virtualKey) const
+    {
+        for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+            MSG keyMessage{GetFocus(), message, virtualKey, 1, 0, {}};
+            if (!IsDialogMessageW(window(), &keyMessage))
+                DispatchMessageW(&keyMessage);
+        }
+        processMessages();
+    }
+
+    // Every list box shows its board list: items, order, selection, and the
+    // selected item fully in view.
+    void expectListsMirrorBoard(const std::string &step) const
+    {
+        for (int role = 0; role < 3; ++role) {
+            const ranking::ItemList &list = board().list(static_cast<ranking::ListRole>(role));
+            const HWND box = control(ControlKind::List, role);
+            SCOPED_TRACE(step + ", list " + std::to_string(role));
+            ASSERT_EQ(SendMessageW(box, LB_GETCOUNT, 0, 0), list.ListCount());
+            for (int index = 0; index < list.ListCount(); ++index) {
+                std::array<wchar_t, 64> text{};
+                SendMessageW(box, LB_GETTEXT, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(text.data()));
+                EXPECT_EQ(std::wstring(text.data()), Widen(list.List(index)));
+            }
+            EXPECT_EQ(SendMessageW(box, LB_GETCURSEL, 0, 0), list.ListIndex());
+            if (list.ListIndex() >= 0) {
+                RECT client{};
+                RECT item{};
+                GetClientRect(box, &client);
+                SendMessageW(box, LB_GETITEMRECT, static_cast<WPARAM>(list.ListIndex()),
+                             reinterpret_cast<LPARAM>(&item));
+                EXPECT_GE(item.top, client.top);
+                EXPECT_LE(item.bottom, client.bottom);
+            }
+        }
+    }
+
+    [[nodiscard]] RECT placeInClient(HWND control) const
+    {
+        RECT place{};
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, window(), reinterpret_cast<POINT *>(&place), 2);
+        return place;
+    }
+
+    void expectFormAtDpi(UINT dpi) const
+    {
+        const auto scaled = [dpi](int pixels) {
+            return MulDiv(pixels, static_cast<int>(dpi), 96);
+        };
+        RECT client{};
+        GetClientRect(window(), &client);
+        EXPECT_EQ(client.right, scaled(form::clientSize.width));
+        EXPECT_EQ(client.bottom, scaled(form::clientSize.height));
+        for (const form::Control &each : form::Controls()) {
+            SCOPED_TRACE(each.name);
+            const HWND shown = control(each.kind, each.index);
+            const RECT place = placeInClient(shown);
+            EXPECT_EQ(place.left, scaled(each.geometry.left));
+            EXPECT_EQ(place.top, scaled(each.geometry.top));
+            EXPECT_EQ(place.right - place.left, scaled(each.geometry.width));
+            EXPECT_EQ(place.bottom - place.top, scaled(each.geometry.height));
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0)), sizeof font,
+                       &font);
+            EXPECT_EQ(std::wstring(font.lfFaceName), Widen(form::font.family));
+            EXPECT_EQ(font.lfCharSet, form::font.characterSet);
+            EXPECT_EQ(font.lfHeight, -MulDiv(form::font.pointSize, static_cast<int>(dpi), 72));
+        }
+    }
+
+    [[nodiscard]] std::vector<HWND> tabCycle(bool backwards) const
+    {
+        BYTE keys[256]{};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = backwards ? 0x80 : 0;
+        SetKeyboardState(keys);
+        std::vector<HWND> visited;
+        for (std::size_t step = 0; step < form::TabOrder().size(); ++step) {
+            key(VK_TAB);
+            visited.push_back(GetFocus());
+        }
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+        return visited;
+    }
+
+private:
+    std::unique_ptr<win32::MainWindow> m_window;
+};
+
+TEST_F(MainWindowTest, WindowAndControlsAreTheFormsAt96Dpi)
+{
+    ASSERT_EQ(form().dpi(), 96u) << "the test prefix runs at 96 DPI";
+    EXPECT_EQ(windowText(window()), Widen(form::Caption()));
+    EXPECT_TRUE(hasStyle(window(), WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
+    EXPECT_FALSE(hasStyle(window(), WS_THICKFRAME));
+    EXPECT_FALSE(hasStyle(window(), WS_MAXIMIZEBOX));
+    expectFormAtDpi(96);
+
+    const std::array<std::wstring, 4> classes{L"Static", L"ListBox", L"Button", L"Edit"};
+    // A list box drops WS_VSCROLL while its items fit; the statement keeps it.
+    const std::array<LONG_PTR, 4> styles{SS_CENTER, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, BS_OWNERDRAW,
+                                         ES_MULTILINE | ES_READONLY | WS_VSCROLL};
+    for (const form::Control &each : form::Controls()) {
+        SCOPED_TRACE(each.name);
+        const HWND shown = control(each.kind, each.index);
+        const auto kind = static_cast<std::size_t>(each.kind);
+        EXPECT_EQ(kinds.at(kind), each.kind);
+        EXPECT_EQ(_wcsicmp(className(shown).c_str(), classes.at(kind).c_str()), 0);
+        EXPECT_TRUE(hasStyle(shown, styles.at(kind)));
+        if (each.text) {
+            EXPECT_EQ(windowText(shown), Widen(each.text));
+        }
+    }
+    EXPECT_NE(windowText(control(ControlKind::Statement, 0)).find(L"\r\n"), std::wstring::npos);
+}
+
+TEST_F(MainWindowTest, StartsLoadedWithTheFocusInTheStatement)
+{
+    ranking::RankingBoard loaded;
+    form::Load(loaded);
+    for (int role = 0; role < 3; ++role) {
+        const auto listRole = static_cast<ranking::ListRole>(role);
+        EXPECT_EQ(board().list(listRole).Items(), loaded.list(listRole).Items());
+        EXPECT_EQ(board().list(listRole).ListIndex(), loaded.list(listRole).ListIndex());
+    }
+    expectListsMirrorBoard("start");
+    EXPECT_EQ(GetFocus(), control(ControlKind::Statement, 0));
+}
+
+TEST_F(MainWindowTest, PressesAndSelectionsKeepEveryListBoxAMirrorOfTheBoard)
+{
+    using enum ranking::ListRole;
+    select(Speakers, 7);
+    expectListsMirrorBoard("select 800");
+    select(Languages, 4);
+    expectListsMirrorBoard("select a language below the fold");
+    press(form::Enter);
+    expectListsMirrorBoard("enter");
+    ASSERT_EQ(board().RankingList().ListCount(), 1);
+    press(form::Enter);
+    expectListsMirrorBoard("enter again");
+    EXPECT_EQ(board().RankingList().ListCount(), 1) << "a second press adds nothing";
+
+    select(Speakers, 2);
+    select(Languages, 0);
+    // A quick second click on an owner-drawn button arrives as a double click.
+    const HWND enter = control(ControlKind::Command, form::Enter);
+    SendMessageW(window(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(enter), BN_DOUBLECLICKED),
+                 reinterpret_cast<LPARAM>(enter));
+    expectListsMirrorBoard("double click");
+    ASSERT_EQ(board().RankingList().ListCount(), 2);
+
+    select(Ranking, 1);
+    press(form::TakeOut);
+    expectListsMirrorBoard("take out");
+    EXPECT_EQ(board().RankingList().ListCount(), 1);
+    press(form::Delete);
+    expectListsMirrorBoard("delete");
+    EXPECT_EQ(board().RankingList().ListCount(), 0);
+}
+
+TEST_F(MainWindowTest, SeededRandomClicksKeepTheMirror)
+{
+    std::mt19937 random(20260109);
+    for (int step = 0; step < 300; ++step) {
+        const int role = std::uniform_int_distribution(0, 3)(random);
+        if (role == 3) {
+            press(std::uniform_int_distribution(0, 2)(random));
+        } else {
+            const int count = board().list(static_cast<ranking::ListRole>(role)).ListCount();
+            if (count == 0)
+                continue;
+            select(static_cast<ranking::ListRole>(role),
+                   std::uniform_int_distribution(0, count - 1)(random));
+        }
+        expectListsMirrorBoard("step " + std::to_string(step));
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+TEST_F(MainWindowTest, NoMessageChangesTheStatement)
+{
+    const HWND statement = control(ControlKind::Statement, 0);
+    const std::wstring text = windowText(statement);
+    SetFocus(statement);
+    SendMessageW(statement, EM_SETSEL, 0, -1);
+
+    if (OpenClipboard(window())) {
+        EmptyClipboard();
+        const wchar_t pasted[] = L"поставено";
+        const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
+        std::copy(std::begin(pasted), std::end(pasted), static_cast<wchar_t *>(GlobalLock(memory)));
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+    }
+    SendMessageW(statement, WM_CHAR, L'x', 1);
+    SendMessageW(statement, WM_KEYDOWN, VK_DELETE, 1);
+    SendMessageW(statement, WM_PASTE, 0, 0);
+    SendMessageW(statement, WM_CUT, 0, 0);
+    SendMessageW(statement, WM_CLEAR, 0, 0);
+    SendMessageW(statement, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"y"));
+    SendMessageW(statement, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"z"));
+    SendMessageW(statement, EM_SETREADONLY, FALSE, 0);
+    SendMessageW(statement, WM_CHAR, L'w', 1);
+    SendMessageW(statement, WM_UNDO, 0, 0);
+    processMessages();
+    EXPECT_EQ(windowText(statement), text);
+}
+
+TEST_F(MainWindowTest, TabAndShiftTabFollowTheFormsOrderAndKeysPressButtons)
+{
+    std::vector<HWND> order;
+    for (const form::Control *each : form::TabOrder())
+        order.push_back(control(each->kind, each->index));
+    ASSERT_EQ(GetFocus(), order.front());
+
+    std::vector<HWND> forwards(order.begin() + 1, order.end());
+    forwards.push_back(order.front());
+    EXPECT_EQ(tabCycle(false), forwards);
+    const std::vector<HWND> backwards(order.rbegin(), order.rend());
+    EXPECT_EQ(tabCycle(true), backwards);
+
+    // A multi-line EDIT asks its parent to move the focus on Tab.
+    SendMessageW(window(), WM_NEXTDLGCTL, 0, FALSE);
+    EXPECT_EQ(GetFocus(), order.at(1));
+
+    SetFocus(control(ControlKind::Command, form::Enter));
+    key(VK_SPACE);
+    EXPECT_EQ(board().RankingList().ListCount(), 1) << "Space presses the focused button";
+    SetFocus(control(ControlKind::Command, form::Delete));
+    key(VK_RETURN);
+    EXPECT_EQ(board().RankingList().ListCount(), 0) << "Enter presses the focused button";
+}
+
+TEST_F(MainWindowTest, PaintsTheExactColours)
+{
+    RedrawWindow(window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    processMessages();
+    GdiFlush();
+    const HDC windowDc = GetDC(window());
+    const auto colourAt = [windowDc](int x, int y) {
+        return GetPixel(windowDc, x, y);
+    };
+    const auto rgb = [](form::Colour colour) {
+        return RGB(colour.red, colour.green, colour.blue);
+    };
+
+    EXPECT_EQ(colourAt(2, 2), rgb(form::windowBackground));
+    for (const form::Control &each : form::Controls()) {
+        if (!each.background || each.kind == ControlKind::List)
+            continue;
+        SCOPED_TRACE(each.name);
+        const form::Geometry &place = each.geometry;
+        // Inside the face, clear of the edge, the focus rectangle and the text.
+        EXPECT_EQ(colourAt(place.left + 3, place.top + place.height / 2), rgb(*each.background));
+        int black = 0;
+        for (int x = place.left; x < place.left + place.width; ++x)
+            black += colourAt(x, place.top + place.height / 2) == rgb(form::textOnFixedColour);
+        EXPECT_GT(black, 0) << "black text on the face";
+    }
+    ReleaseDC(window(), windowDc);
+}
+
+TEST_F(MainWindowTest, AWindowAt192DpiScalesTheWholeForm)
+{
+    RECT suggested{};
+    GetWindowRect(window(), &suggested);
+    SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+                 reinterpret_cast<LPARAM>(&suggested));
+    expectFormAtDpi(192);
+    expectListsMirrorBoard("192 DPI");
+}
+
+// Wine has no Dynamic Annotation service: there the test says so and stops.
+TEST_F(MainWindowTest, ListsAndStatementHaveTheFormsAccessibleNames)
+{
+    if (!form().accessibleNamesSet())
+        GTEST_SKIP() << "no IAccPropServices on this system";
+    for (const form::Control &each : form::Controls()) {
+        if (each.kind != ControlKind::List && each.kind != ControlKind::Statement)
+            continue;
+        IAccessible *accessible = nullptr;
+        ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(
+            control(each.kind, each.index), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+            reinterpret_cast<void **>(&accessible))));
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        accessible->get_accName(self, &name);
+        EXPECT_EQ(std::wstring(name ? name : L""), Widen(each.accessibleName)) << each.name;
+        SysFreeString(name);
+        accessible->Release();
+    }
+}
+
+std::wstring programBesideThisOne()
+{
+    std::array<wchar_t, MAX_PATH> path{};
+    GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    std::wstring program(path.data());
+    return program.substr(0, program.find_last_of(L"\\/") + 1) + L"language-ranking.exe";
+}
+
+HWND topLevelWindowOf(DWORD processId)
+{
+    struct Search
+    {
+        DWORD processId;
+        HWND found;
+    } search{processId, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto &wanted = *reinterpret_cast<Search *>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != wanted.processId || !IsWindowVisible(window))
+                return TRUE;
+            wanted.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST(Program, ClosingTheWindowEndsItWithExitCodeZero)
+{
+    std::wstring commandLine = L"\"" + programBesideThisOne() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
+    WaitForInputIdle(process.hProcess, 10000);
+    HWND shown = nullptr;
+    for (int attempt = 0; attempt < 100 && !shown; ++attempt) {
+        shown = topLevelWindowOf(process.dwProcessId);
+        if (!shown)
+            Sleep(100);
+    }
+    ASSERT_NE(shown, nullptr);
+    PostMessageW(shown, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD exitCode = STILL_ACTIVE;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+} // namespace
