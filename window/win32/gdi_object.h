@@ -58,4 +58,23 @@ private:
     HGDIOBJ m_previous;
 };
 
+/// A window's device context, released when it goes.
+class WindowDC
+{
+public:
+    explicit WindowDC(HWND window)
+        : m_window(window)
+        , m_dc(GetDC(window))
+    {}
+    WindowDC(const WindowDC &) = delete;
+    WindowDC &operator=(const WindowDC &) = delete;
+    ~WindowDC() { ReleaseDC(m_window, m_dc); }
+
+    [[nodiscard]] HDC get() const { return m_dc; }
+
+private:
+    HWND m_window;
+    HDC m_dc;
+};
+
 } // namespace win32

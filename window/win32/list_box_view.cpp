@@ -2,6 +2,7 @@
 #include "list_box_view.h"
 
 #include "child_control.h"
+#include "gdi_object.h"
 #include "wide_text.h"
 
 #include <ranking/item_list.h>
@@ -17,6 +18,7 @@ ListBoxView::ListBoxView(HWND parent, const form::Control &control, const DpiSca
                                    WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                                    WS_EX_CLIENTEDGE, scale, font))
 {
+    fitRowsToHeight();
     for (int index = 0; index < m_list.ListCount(); ++index)
         insertString(index);
     followListIndex();
@@ -33,6 +35,29 @@ void ListBoxView::selectionChanged()
     const auto selected = static_cast<int>(SendMessageW(m_listBox, LB_GETCURSEL, 0, 0));
     if (selected != LB_ERR && selected < m_list.ListCount())
         m_list.SetListIndex(selected);
+}
+
+// A box that showed part of a further row would let a click select an item
+// that stays out of sight.
+void ListBoxView::fitRowsToHeight()
+{
+    RECT client{};
+    GetClientRect(m_listBox, &client);
+    const int height = static_cast<int>(client.bottom);
+    const int natural = std::max(1, textHeight());
+    const int rows = std::max(1, height / natural);
+    const int rowHeight = std::max(natural, height / rows);
+    SendMessageW(m_listBox, LB_SETITEMHEIGHT, 0, MAKELPARAM(rowHeight, 0));
+}
+
+int ListBoxView::textHeight() const
+{
+    const WindowDC dc(m_listBox);
+    const SelectedObject font(dc.get(),
+                              reinterpret_cast<HGDIOBJ>(SendMessageW(m_listBox, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.get(), &metrics);
+    return static_cast<int>(metrics.tmHeight);
 }
 
 void ListBoxView::itemInserted(int index)

@@ -30,6 +30,10 @@ public:
     /// The list box reported LBN_SELCHANGE.
     void selectionChanged();
 
+    /// Makes the rows just tall enough that whole rows fill the box; call it
+    /// again after the box's font or size changes.
+    void fitRowsToHeight();
+
     void itemInserted(int index) override;
     void itemRemoved(int index) override;
     void cleared() override;
@@ -39,6 +43,7 @@ private:
     void insertString(int index);
     void followListIndex();
     void scrollIntoView(int index);
+    [[nodiscard]] int textHeight() const;
 
     ranking::ItemList &m_list;
     HWND m_listBox;

@@ -197,6 +197,8 @@ void MainWindow::placeControls()
                      place.right - place.left, place.bottom - place.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    for (const auto &list : m_lists)
+        list->fitRowsToHeight();
     fitClientArea();
     InvalidateRect(m_window, nullptr, TRUE);
 }

@@ -128,10 +128,12 @@ protected:
                 EXPECT_EQ(std::wstring(text.data()), Widen(list.List(index)));
             }
             EXPECT_EQ(SendMessageW(box, LB_GETCURSEL, 0, 0), list.ListIndex());
+            RECT client{};
+            GetClientRect(box, &client);
+            EXPECT_EQ(client.bottom % SendMessageW(box, LB_GETITEMHEIGHT, 0, 0), 0)
+                << "whole rows fill the list box";
             if (list.ListIndex() >= 0) {
-                RECT client{};
                 RECT item{};
-                GetClientRect(box, &client);
                 SendMessageW(box, LB_GETITEMRECT, static_cast<WPARAM>(list.ListIndex()),
                              reinterpret_cast<LPARAM>(&item));
                 EXPECT_GE(item.top, client.top);
