@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app_identity.h"
 #include "first_paint_watcher.h"
 #include "qt_translation.h"

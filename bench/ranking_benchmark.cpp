@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timings of the board operations on boards like the ones a pupil builds.
 // A single operation runs on a pool of boards readied outside the timing, so
 // that the costly pause of the timer comes once per pool, not once per call.

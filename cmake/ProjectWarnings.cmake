@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Warnings for the project's own targets, per compiler. Whether they are errors
 # is the build's choice (CMAKE_COMPILE_WARNING_AS_ERROR, set by the presets and CI).
 # MSVC also needs /utf-8: without it the Cyrillic literals are read in the

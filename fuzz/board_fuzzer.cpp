@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target: the input is a session of user actions on a started board.
 // After every action the board must be consistent and the action must have
 // had exactly its effect; a violation is printed with its step and aborts.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the seed sessions of the board fuzzer into corpus/ (see board_fuzzer.cpp for the bytes)."""
 
 from pathlib import Path

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the fuzz target once on every file named on the command line and on
 // every file inside the directories named there, so that a corpus replays in
 // an ordinary build without libFuzzer.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package from a build tree, unpacks it into a temporary
 # folder and checks what it holds, what it depends on, and that the unpacked
 # program starts and closes cleanly.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and prints the benchmarks: the model's
 # operations, then start-up and memory against the floor program and the time
 # from a click to the repainted ranking.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running and testing need,
 # skipping the ones already there. Used by run.sh and test.sh.
 set -euo pipefail

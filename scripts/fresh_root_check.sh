@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the README's two commands in a brand-new minimal Debian 12 root, as on a
 # machine that has never built the program: a clean clone of the committed
 # tree goes into a fresh "debootstrap --variant=minbase bookworm" root, then

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds the program and opens its window.
 #   scripts/run.sh web   builds the web page and opens it in the browser, or
 #                        without a display saves a screenshot of it instead

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds and runs the tests.
 #
 #   scripts/test.sh            every test (the default build)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time from a click on "Въведи" or "Изтрий" to the end of the ranking's
 // repaint, on the real window: prints the median and the 95th percentile.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor for start-up measurements: a Qt application that shows one empty
 // window of the exercise's size and nothing else.
 

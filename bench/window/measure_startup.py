@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Start-up time and peak memory of the program against the floor program.
 
 Each run starts a process that exits right after its window's first paint

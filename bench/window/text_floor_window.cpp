@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A second reference for start-up measurements: the empty window plus one
 // line of Cyrillic text in the exercise's font. What it costs beyond the empty
 // window is the toolkit's font set-up, which any window with text pays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <ranking/item_list.h>
 
 #include <ranking/item_list_observer.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <ranking/text.h>
 
 #include <algorithm>

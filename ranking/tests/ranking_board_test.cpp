@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board_check.h"
 
 #include <ranking/ranking_board.h>

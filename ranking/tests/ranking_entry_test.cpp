@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <ranking/ranking_entry.h>
 #include <ranking/text.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random sessions of user actions from the start state; after every action the
 // board must be consistent and the action must have had exactly its effect.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "item_list_model.h"
 
 #include <ranking/item_list.h>

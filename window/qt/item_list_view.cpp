@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "item_list_view.h"
 
 #include "focus_frame.h"

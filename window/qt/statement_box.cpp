@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "statement_box.h"
 
 #include "focus_frame.h"

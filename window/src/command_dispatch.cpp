@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <form/command_dispatch.h>
 
 #include <ranking/ranking_board.h>

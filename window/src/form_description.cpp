@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <form/form_description.h>
 
 #include <form/exercise_texts.h>

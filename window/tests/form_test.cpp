@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <form/command_dispatch.h>
 #include <form/form_description.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The window's fixed Bulgarian texts, UTF-8.

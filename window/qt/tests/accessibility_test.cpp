@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ranking_form.h"
 
 #include <form/command_dispatch.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form_check.h"
 
 #include "item_list_view.h"

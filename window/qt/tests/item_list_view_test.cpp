@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "item_list_model.h"
 #include "item_list_view.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "board_check.h"
 #include "form_check.h"
 #include "ranking_form.h"
