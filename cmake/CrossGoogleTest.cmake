@@ -2,6 +2,20 @@
 # A cross build finds no GoogleTest for its target, so it builds one from
 # Debian's googletest source package (/usr/src/googletest) and offers the same
 # GTest:: targets that find_package(GTest) gives a native build.
+
+# Registers a GoogleTest program: each case as a test of its own natively; one
+# test per program in a cross build, since listing the cases would start every
+# program under the emulator once more at build time.
+function(project_add_gtest target)
+    if(CMAKE_CROSSCOMPILING)
+        add_test(NAME ${target} COMMAND ${target} --gtest_brief=1)
+        wine_test(${target})
+    else()
+        include(GoogleTest)
+        gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30)
+    endif()
+endfunction()
+
 if(NOT CMAKE_CROSSCOMPILING OR NOT BUILD_TESTING)
     return()
 endif()
@@ -17,9 +31,3 @@ add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE
 # Not the project's code: its warnings are not ours to fix.
 set_target_properties(gtest gtest_main PROPERTIES COMPILE_WARNING_AS_ERROR OFF)
 
-# One test per program: listing the cases would start every program under the
-# emulator once more at build time. (GoogleTest itself offers the GTest:: names.)
-function(project_add_gtest target)
-    add_test(NAME ${target} COMMAND ${target} --gtest_brief=1)
-    wine_test(${target})
-endfunction()
