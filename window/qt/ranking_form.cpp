@@ -133,14 +133,14 @@ void RankingForm::announceRankingChange(const QString &change)
 
 void RankingForm::createLabels()
 {
-    for (std::size_t i = 0; i < m_labels.size(); ++i) {
-        const form::Control &def = form::ControlAt(form::ControlKind::Label, int(i));
+    for (const form::Control &def : form::Controls()) {
+        if (def.kind != form::ControlKind::Label)
+            continue;
         auto *label = new QLabel(QString::fromUtf8(def.text), this);
         label->setObjectName(QLatin1String(def.name));
         label->setGeometry(rectOf(def));
         label->setAlignment(Qt::AlignCenter);
         setFixedColours(label, colourOf(*def.background));
-        m_labels[i] = label;
     }
 }
 
@@ -153,7 +153,7 @@ void RankingForm::createLists()
         list->setGeometry(rectOf(def));
         setUpScrollBox(list);
         list->setAccessibleName(QString::fromUtf8(def.accessibleName));
-        m_labels[i + 1]->setBuddy(list);
+        findChild<QLabel *>(QLatin1String(form::LabelOf(def)->name))->setBuddy(list);
         m_lists[i] = list;
     }
 }

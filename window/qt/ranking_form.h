@@ -11,7 +11,6 @@
 
 class CommandButton;
 class ItemListView;
-class QLabel;
 class StatementBox;
 
 /// The exercise's only window: the speaker counts, the languages and the
@@ -45,7 +44,6 @@ private:
     // The sort buffer is never shown, so it has no model and no view.
     std::array<ItemListModel, 3> m_models;
 
-    std::array<QLabel *, 4> m_labels{};
     std::array<ItemListView *, 3> m_lists{};
     std::array<CommandButton *, 3> m_commands{};
     StatementBox *m_statement = nullptr;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string_view>
 
 namespace form {
 
@@ -62,6 +63,17 @@ const Control &ControlAt(ControlKind kind, int index)
             return control;
     }
     throw std::out_of_range("no such control");
+}
+
+const Control *LabelOf(const Control &control)
+{
+    if (control.kind == Label)
+        return nullptr;
+    for (const Control &label : controls) {
+        if (label.kind == Label && std::string_view(label.text) == control.accessibleName)
+            return &label;
+    }
+    return nullptr;
 }
 
 std::array<const Control *, 7> TabOrder()

@@ -31,6 +31,10 @@ TEST(FormDescription, EveryControlLiesInsideTheClientArea)
             << control.name;
     }
     EXPECT_THROW((void)form::ControlAt(form::ControlKind::List, 3), std::out_of_range);
+    for (int list = 0; list < 3; ++list)
+        EXPECT_EQ(form::LabelOf(form::ControlAt(form::ControlKind::List, list)),
+                  &form::ControlAt(form::ControlKind::Label, list + 1));
+    EXPECT_EQ(form::LabelOf(form::ControlAt(form::ControlKind::Statement, 0)), nullptr);
 }
 
 TEST(CommandDispatch, EachIndexRunsItsOperationAndSaysWhatChanged)

@@ -46,6 +46,16 @@ val rectangle(const form::Geometry &geometry)
     return result;
 }
 
+// The name of the control that @p label names, for the page's <label for>.
+val labelledName(const form::Control &label)
+{
+    for (const form::Control &other : form::Controls()) {
+        if (form::LabelOf(other) == &label)
+            return utf8(other.name);
+    }
+    return val::null();
+}
+
 val control(const form::Control &control)
 {
     val result = val::object();
@@ -57,6 +67,7 @@ val control(const form::Control &control)
     result.set("geometry", rectangle(control.geometry));
     result.set("background", control.background ? cssColour(*control.background) : val::null());
     result.set("tabPosition", control.tabPosition);
+    result.set("labelFor", labelledName(control));
     return result;
 }
 

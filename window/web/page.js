@@ -89,16 +89,16 @@ class ExercisePage {
         const focused = controls.filter(control => control.tabPosition > 0)
                             .sort((a, b) => a.tabPosition - b.tabPosition);
         for (const control of unfocused.concat(focused)) {
-            const element = this.createControl(control, controls, description.font);
+            const element = this.createControl(control, description.font);
             placeControl(element, control, description);
             windowElement.append(element);
         }
     }
 
-    createControl(control, controls, font) {
+    createControl(control, font) {
         switch (control.kind) {
         case 'label':
-            return this.createLabel(control, controls);
+            return this.createLabel(control);
         case 'list':
             return this.createListBox(control, font);
         case 'command':
@@ -109,15 +109,13 @@ class ExercisePage {
         throw new TypeError('unknown control kind ' + control.kind);
     }
 
-    // A label whose text is a list's accessible name names that list; the
-    // one that names none is the window's title.
-    createLabel(control, controls) {
-        const named = controls.find(other => other.kind === 'list' &&
-                                             other.accessibleName === control.text);
-        const element = document.createElement(named ? 'label' : 'h1');
+    // A label that names a control is its <label>; the one that names none
+    // is the window's title.
+    createLabel(control) {
+        const element = document.createElement(control.labelFor ? 'label' : 'h1');
         element.textContent = control.text;
-        if (named)
-            element.htmlFor = named.name;
+        if (control.labelFor)
+            element.htmlFor = control.labelFor;
         return element;
     }
 

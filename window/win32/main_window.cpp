@@ -127,7 +127,7 @@ void MainWindow::createControls()
             m_statement = std::make_unique<StatementBox>(m_window, *control, m_scale, m_font.get());
             break;
         case form::ControlKind::List:
-            if (const form::Control *label = labelNaming(*control))
+            if (const form::Control *label = form::LabelOf(*control))
                 createLabel(*label);
             m_lists.push_back(std::make_unique<ListBoxView>(
                 m_window, *control, m_scale, m_font.get(),
@@ -152,16 +152,6 @@ void MainWindow::createLabel(const form::Control &label)
     m_labels.push_back(CreateChildControl(m_window, label, L"STATIC",
                                           SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, m_scale,
                                           m_font.get()));
-}
-
-const form::Control *MainWindow::labelNaming(const form::Control &control)
-{
-    for (const form::Control &label : form::Controls()) {
-        if (label.kind == form::ControlKind::Label &&
-            std::string_view(label.text) == control.accessibleName)
-            return &label;
-    }
-    return nullptr;
 }
 
 // Buttons and labels are named by their text; lists and the statement get

@@ -58,7 +58,6 @@ private:
 
     void createControls();
     void createLabel(const form::Control &label);
-    [[nodiscard]] static const form::Control *labelNaming(const form::Control &control);
     void nameControls();
     void scaleTo(UINT dpi);
     void placeControls();

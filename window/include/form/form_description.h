@@ -75,6 +75,9 @@ inline constexpr Font font{"Times New Roman", 12, 400, 204};
 /// one that does not exist.
 [[nodiscard]] const Control &ControlAt(ControlKind kind, int index);
 
+/// The label whose text names @p control (a list's column label), or nullptr.
+[[nodiscard]] const Control *LabelOf(const Control &control);
+
 /// The controls that take the focus, in the order Tab visits them.
 [[nodiscard]] std::array<const Control *, 7> TabOrder();
 
