@@ -12,4 +12,4 @@ cmake --preset default
 cmake --build --preset default
 build/default/bench/ranking_benchmark --benchmark_repetitions=5 \
     --benchmark_report_aggregates_only=true
-cmake --build --preset default --target bench_window
+cmake --build --preset default --target bench_qt

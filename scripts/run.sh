@@ -10,20 +10,20 @@ if [ "${1:-}" = web ]; then
     scripts/deps.sh cmake ninja-build emscripten chromium python3-websocket fonts-liberation
     cmake --preset web
     cmake --build --preset web
-    page=build/web/window/web/language-ranking.html
+    page=build/web/web/language-ranking.html
     if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
         command -v xdg-open >/dev/null && exec xdg-open "$page"
         exec chromium "$page"
     fi
     echo "No display found: saving a screenshot of $page instead."
-    exec /usr/bin/python3 window/web/save_screenshot.py --page "$page" \
+    exec /usr/bin/python3 web/save_screenshot.py --page "$page" \
         --output build/web/screenshot-web.png
 fi
 
 scripts/deps.sh
 cmake --preset default
 cmake --build --preset default
-program=build/default/app/language-ranking
+program=build/default/qt/language-ranking
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"
 fi

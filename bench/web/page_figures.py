@@ -5,7 +5,7 @@ a static page with the same controls and no WebAssembly (both from disk, the
 runs interleaved, medians); and, with --tests, the wall time of the page's
 test run (ctest --preset web).
 
-    /usr/bin/python3 bench/web/page_figures.py --page build/web/window/web/language-ranking.html
+    /usr/bin/python3 bench/web/page_figures.py --page build/web/web/language-ranking.html
 """
 
 import argparse

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: MIT
+#include "ranking_form.h"
+
+#include "app_identity.h"
+#include "command_button.h"
+#include "item_list_view.h"
+#include "statement_box.h"
+
+#include <form/command_dispatch.h>
+#include <form/form_description.h>
+
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QImageReader>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+QRect rectOf(const form::Control &control)
+{
+    const form::Geometry &g = control.geometry;
+    return {g.left, g.top, g.width, g.height};
+}
+
+QColor colourOf(form::Colour colour)
+{
+    return {colour.red, colour.green, colour.blue};
+}
+
+// A fixed background colour comes with a fixed text colour: the platform's
+// text colour might be a dark theme's light grey.
+void setFixedColours(QWidget *widget, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, colourOf(form::textOnFixedColour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Lists and the statement box keep the platform's colours whole (a child would
+// inherit the window's fixed ones, scroll bars included), and get a sunken
+// frame two pixels wide: wide enough for the focus line drawn over it.
+void setUpScrollBox(QAbstractScrollArea *box)
+{
+    const QPalette platform = QApplication::palette(box);
+    QPalette palette = box->palette();
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText}) {
+        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+            const auto colourGroup = static_cast<QPalette::ColorGroup>(group);
+            palette.setBrush(colourGroup, role, platform.brush(colourGroup, role));
+        }
+    }
+    box->setPalette(palette);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(2);
+}
+
+// A plain top-level widget is announced as a generic container; this one is
+// the application's window.
+QAccessibleInterface *accessibleForm(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(RankingForm::staticMetaObject.className()) &&
+        object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+// The sizes a title bar or task switcher asks of a window, up to twice 32 px
+// for high-density screens; larger ones come from the installed icon theme.
+// The files are known to be PNG: without format detection, reading them does
+// not load every image plug-in at start-up.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64}) {
+        QImageReader reader(
+            QStringLiteral(":/icons/%1/%2.png").arg(size).arg(QLatin1String(AppIdentity::id)),
+            "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
+QFont formFont()
+{
+    QFont font(QString::fromUtf8(form::font.family));
+    font.setPointSize(form::font.pointSize);
+    font.setWeight(QFont::Weight(form::font.weight));
+    return font;
+}
+
+} // namespace
+
+RankingForm::RankingForm(QWidget *parent)
+    : QWidget(parent)
+    , m_models{ItemListModel(m_board.SpeakersList()), ItemListModel(m_board.LanguagesList()),
+               ItemListModel(m_board.RankingList())}
+{
+    static const bool accessibleFormInstalled = (QAccessible::installFactory(accessibleForm), true);
+    Q_UNUSED(accessibleFormInstalled);
+    setObjectName(QStringLiteral("rankingForm"));
+    setWindowTitle(QString::fromUtf8(form::Caption()));
+    setWindowIcon(applicationIcon());
+    setFixedSize(form::clientSize.width, form::clientSize.height);
+    setFont(formFont());
+    setFixedColours(this, colourOf(form::windowBackground));
+
+    createLabels();
+    createLists();
+    createButtons();
+    createStatement();
+    chainTabOrder();
+    load();
+}
+
+void RankingForm::commandClicked(int index)
+{
+    const std::string change = form::RunCommand(m_board, index);
+    if (!change.empty())
+        announceRankingChange(QString::fromStdString(change));
+}
+
+// Qt's bridge to the desktop's accessibility bus passes on no announcements or
+// child-list changes, but does pass on a changed description: the ranking list
+// describes its latest change (setting it sends the event), and a screen
+// reader can read that again whenever it comes to the list.
+void RankingForm::announceRankingChange(const QString &change)
+{
+    const char *name = form::ListControl(ranking::ListRole::Ranking).name;
+    findChild<ItemListView *>(QLatin1String(name))->setAccessibleDescription(change);
+}
+
+ItemListModel &RankingForm::modelOf(ranking::ListRole role)
+{
+    const ranking::ItemList &list = m_board.list(role);
+    return *std::ranges::find_if(
+        m_models, [&list](const ItemListModel &model) { return &model.list() == &list; });
+}
+
+void RankingForm::createLabels()
+{
+    for (const form::Control &def : form::Controls()) {
+        if (def.kind != form::ControlKind::Label)
+            continue;
+        auto *label = new QLabel(QString::fromUtf8(def.text), this);
+        label->setObjectName(QLatin1String(def.name));
+        label->setGeometry(rectOf(def));
+        label->setAlignment(Qt::AlignCenter);
+        setFixedColours(label, colourOf(*def.background));
+    }
+}
+
+void RankingForm::createLists()
+{
+    for (const form::Control &def : form::Controls()) {
+        if (def.kind != form::ControlKind::List)
+            continue;
+        auto *list = new ItemListView(&modelOf(*def.listRole), this);
+        list->setObjectName(QLatin1String(def.name));
+        list->setGeometry(rectOf(def));
+        setUpScrollBox(list);
+        list->setAccessibleName(QString::fromUtf8(def.accessibleName));
+        findChild<QLabel *>(QLatin1String(form::LabelOf(def)->name))->setBuddy(list);
+    }
+}
+
+void RankingForm::createButtons()
+{
+    for (const form::Control &def : form::Controls()) {
+        if (def.kind != form::ControlKind::Command)
+            continue;
+        const int command = *def.command;
+        auto *button = new CommandButton(QString::fromUtf8(def.text), colourOf(*def.background),
+                                         colourOf(form::textOnFixedColour), this);
+        button->setObjectName(QLatin1String(def.name));
+        button->setGeometry(rectOf(def));
+        connect(button, &QPushButton::clicked, this, [this, command] { commandClicked(command); });
+    }
+}
+
+void RankingForm::createStatement()
+{
+    const form::Control &def = form::ControlAt(form::ControlKind::Statement, 0);
+    m_statement = new StatementBox(QString::fromUtf8(def.text), this);
+    m_statement->setObjectName(QLatin1String(def.name));
+    m_statement->setGeometry(rectOf(def));
+    setUpScrollBox(m_statement);
+    m_statement->setAccessibleName(QString::fromUtf8(def.accessibleName));
+}
+
+void RankingForm::chainTabOrder()
+{
+    QWidget *previous = nullptr;
+    for (const form::Control *control : form::TabOrder()) {
+        auto *next = findChild<QWidget *>(QLatin1String(control->name));
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+    m_statement->setFocus();
+}
+
+void RankingForm::load()
+{
+    form::Load(m_board);
+}

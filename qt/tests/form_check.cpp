@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#include "form_check.h"
+
+#include "item_list_view.h"
+#include "ranking_form.h"
+
+#include <form/form_description.h>
+
+QString MirrorFault(const RankingForm &form)
+{
+    for (const form::Control &def : form::Controls()) {
+        if (def.kind != form::ControlKind::List)
+            continue;
+        const QString name = QLatin1String(def.name);
+        const ranking::ItemList &list = form.board().list(*def.listRole);
+        const auto *view = form.findChild<const ItemListView *>(name);
+        if (!view)
+            return QStringLiteral("no view named %1").arg(name);
+        const QAbstractItemModel *model = view->model();
+        if (model->rowCount() != list.ListCount())
+            return QStringLiteral("%1 shows %2 rows for %3 items")
+                .arg(name)
+                .arg(model->rowCount())
+                .arg(list.ListCount());
+        for (int row = 0; row < list.ListCount(); ++row) {
+            if (model->index(row, 0).data().toString() != QString::fromStdString(list.List(row)))
+                return QStringLiteral("%1 row %2 differs").arg(name).arg(row);
+        }
+        if (view->selectedRow() != list.ListIndex())
+            return QStringLiteral("%1 shows row %2 selected, the list has %3")
+                .arg(name)
+                .arg(view->selectedRow())
+                .arg(list.ListIndex());
+    }
+    return {};
+}

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "command_button.h"
+
+#include "child_control.h"
+
+#include <array>
+
+namespace win32 {
+
+namespace {
+
+COLORREF toColorRef(form::Colour colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+constexpr int focusInset = 4;
+
+} // namespace
+
+CommandButton::CommandButton(HWND parent, const form::Control &control, const DpiScale &scale,
+                             HFONT font)
+    : m_button(
+          CreateChildControl(parent, control, L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0, scale, font))
+    , m_commandIndex(*control.command)
+    , m_face(CreateSolidBrush(toColorRef(control.background.value_or(form::windowBackground))))
+{}
+
+void CommandButton::draw(const DRAWITEMSTRUCT &item) const
+{
+    const HDC dc = item.hDC;
+    RECT face = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+
+    FillRect(dc, &face, m_face.get());
+    DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    std::array<wchar_t, 64> caption{};
+    GetWindowTextW(m_button, caption.data(), static_cast<int>(caption.size()));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(m_button, WM_GETFONT, 0, 0));
+    const SelectedObject selectedFont(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, toColorRef(form::textOnFixedColour));
+    RECT text = face;
+    if (pressed)
+        OffsetRect(&text, 1, 1);
+    DrawTextW(dc, caption.data(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = face;
+        InflateRect(&focus, -focusInset, -focusInset);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+} // namespace win32

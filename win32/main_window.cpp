@@ -1,0 +1,344 @@
+// SPDX-License-Identifier: MIT
+#include "main_window.h"
+
+#include "child_control.h"
+#include "control_id.h"
+#include "wide_text.h"
+
+#include <form/command_dispatch.h>
+#include <form/form_description.h>
+
+#include <algorithm>
+#include <string_view>
+
+namespace win32 {
+
+namespace {
+
+COLORREF toColorRef(form::Colour colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+const form::Colour &labelColour()
+{
+    return form::ControlAt(form::ControlKind::Label, 0).background.value();
+}
+
+HFONT createFont(const DpiScale &scale)
+{
+    LOGFONTW font{};
+    font.lfHeight = scale.fontHeight(form::font.pointSize);
+    font.lfWeight = form::font.weight;
+    font.lfCharSet = static_cast<BYTE>(form::font.characterSet);
+    font.lfOutPrecision = OUT_TT_PRECIS;
+    font.lfQuality = CLEARTYPE_QUALITY;
+    // Where the family is missing, a serif of the same character set stands in.
+    font.lfPitchAndFamily = VARIABLE_PITCH | FF_ROMAN;
+    const std::wstring family = Widen(form::font.family);
+    family.copy(font.lfFaceName, LF_FACESIZE - 1);
+    return CreateFontIndirectW(&font);
+}
+
+} // namespace
+
+MainWindow::MainWindow(HINSTANCE instance)
+    : m_background(CreateSolidBrush(toColorRef(form::windowBackground)))
+    , m_labelBackground(CreateSolidBrush(toColorRef(labelColour())))
+{
+    form::Load(m_board);
+    registerClass(instance);
+    const SIZE size = m_scale.windowSize(style, exStyle);
+    CreateWindowExW(exStyle, className, Widen(form::Caption()).c_str(), style, CW_USEDEFAULT,
+                    CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
+}
+
+MainWindow::~MainWindow()
+{
+    if (m_window)
+        DestroyWindow(m_window);
+}
+
+void MainWindow::registerClass(HINSTANCE instance)
+{
+    WNDCLASSEXW windowClass{};
+    if (GetClassInfoExW(instance, className, &windowClass))
+        return;
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+}
+
+LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        return onCreate();
+    case WM_COMMAND:
+        return onCommand(wParam, lParam);
+    case WM_DRAWITEM:
+        return onDrawItem(lParam);
+    case WM_CTLCOLORSTATIC:
+        return onControlColourStatic(wParam, lParam);
+    case WM_ERASEBKGND:
+        return onEraseBackground(wParam);
+    case WM_PAINT:
+        return onPaint();
+    case WM_DPICHANGED:
+        return onDpiChanged(wParam, lParam);
+    case WM_NEXTDLGCTL:
+        return onNextDialogControl(wParam, lParam);
+    case WM_ACTIVATE:
+        return onActivate(wParam);
+    case WM_DESTROY:
+        return onDestroy();
+    default:
+        return DefWindowProcW(m_window, message, wParam, lParam);
+    }
+}
+
+LRESULT MainWindow::onCreate()
+{
+    m_scale = DpiScale(GetDpiForWindow(m_window));
+    m_font = Font(createFont(m_scale));
+    createControls();
+    nameControls();
+    fitClientArea();
+    focusControl(m_statement->handle());
+    return 0;
+}
+
+// Creation order is the tab order: the dialog manager follows the z-order.
+// Each list's label goes just before it (labels take no focus), where
+// Windows looks for the name of a control that has none of its own.
+void MainWindow::createControls()
+{
+    for (const form::Control *control : form::TabOrder()) {
+        switch (control->kind) {
+        case form::ControlKind::Statement:
+            m_statement = std::make_unique<StatementBox>(m_window, *control, m_scale, m_font.get());
+            break;
+        case form::ControlKind::List:
+            if (const form::Control *label = form::LabelOf(*control))
+                createLabel(*label);
+            m_lists.push_back(std::make_unique<ListBoxView>(
+                m_window, *control, m_scale, m_font.get(), m_board.list(*control->listRole)));
+            break;
+        case form::ControlKind::Command:
+            m_buttons.push_back(
+                std::make_unique<CommandButton>(m_window, *control, m_scale, m_font.get()));
+            break;
+        case form::ControlKind::Label:
+            break;
+        }
+    }
+    for (const form::Control &control : form::Controls()) {
+        if (control.kind == form::ControlKind::Label && !controlWindow(control))
+            createLabel(control);
+    }
+}
+
+void MainWindow::createLabel(const form::Control &label)
+{
+    m_labels.push_back(CreateChildControl(m_window, label, L"STATIC",
+                                          SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, m_scale,
+                                          m_font.get()));
+}
+
+// Buttons and labels are named by their text; lists and the statement get
+// the names the form gives them.
+void MainWindow::nameControls()
+{
+    m_accessibleNamesSet = true;
+    for (const form::Control &control : form::Controls()) {
+        if (control.kind != form::ControlKind::List && control.kind != form::ControlKind::Statement)
+            continue;
+        const std::wstring name = Widen(control.accessibleName);
+        m_accessibleNamesSet =
+            m_names.name(controlWindow(control), name.c_str()) && m_accessibleNamesSet;
+    }
+}
+
+void MainWindow::scaleTo(UINT dpi)
+{
+    m_scale = DpiScale(dpi);
+    Font font(createFont(m_scale));
+    for (const form::Control &control : form::Controls())
+        SendMessageW(controlWindow(control), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()),
+                     FALSE);
+    m_font = std::move(font);
+    placeControls();
+}
+
+void MainWindow::placeControls()
+{
+    for (const form::Control &control : form::Controls()) {
+        const RECT place = m_scale.rect(control.geometry);
+        SetWindowPos(controlWindow(control), nullptr, place.left, place.top,
+                     place.right - place.left, place.bottom - place.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    for (const auto &list : m_lists)
+        list->fitRowsToHeight();
+    fitClientArea();
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+// The frame of the window's DPI first; then whatever the frame really takes
+// (it may not follow the DPI, as in Wine) is made up for.
+void MainWindow::fitClientArea()
+{
+    const SIZE size = m_scale.windowSize(style, exStyle);
+    const auto resize = [this](int width, int height) {
+        SetWindowPos(m_window, nullptr, 0, 0, width, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    resize(size.cx, size.cy);
+    RECT client{};
+    GetClientRect(m_window, &client);
+    const int missingWidth = m_scale.pixels(form::clientSize.width) - client.right;
+    const int missingHeight = m_scale.pixels(form::clientSize.height) - client.bottom;
+    if (missingWidth != 0 || missingHeight != 0)
+        resize(size.cx + missingWidth, size.cy + missingHeight);
+}
+
+LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam)
+{
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    // Enter in the dialog manager: the focused button is pressed.
+    if (id == IDOK && lParam == 0) {
+        const HWND focus = GetFocus();
+        for (const auto &button : m_buttons)
+            if (button->handle() == focus)
+                pressCommand(button->commandIndex());
+        return 0;
+    }
+    const auto source = reinterpret_cast<HWND>(lParam);
+    for (const auto &button : m_buttons) {
+        // A quick second click comes as a double click: it is a press too.
+        if (button->handle() == source && (code == BN_CLICKED || code == BN_DOUBLECLICKED))
+            pressCommand(button->commandIndex());
+    }
+    for (const auto &list : m_lists) {
+        if (list->handle() == source && code == LBN_SELCHANGE)
+            list->selectionChanged();
+    }
+    return 0;
+}
+
+void MainWindow::pressCommand(int index)
+{
+    form::RunCommand(m_board, index);
+}
+
+LRESULT MainWindow::onDrawItem(LPARAM lParam)
+{
+    const auto &item = *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam);
+    for (const auto &button : m_buttons) {
+        if (button->handle() == item.hwndItem) {
+            button->draw(item);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+// A read-only EDIT asks here too; it keeps the look of a text field.
+LRESULT MainWindow::onControlColourStatic(WPARAM wParam, LPARAM lParam)
+{
+    const auto dc = reinterpret_cast<HDC>(wParam);
+    const auto control = reinterpret_cast<HWND>(lParam);
+    if (isLabel(control)) {
+        SetTextColor(dc, toColorRef(form::textOnFixedColour));
+        SetBkColor(dc, toColorRef(labelColour()));
+        return reinterpret_cast<LRESULT>(m_labelBackground.get());
+    }
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+LRESULT MainWindow::onEraseBackground(WPARAM wParam)
+{
+    RECT client{};
+    GetClientRect(m_window, &client);
+    FillRect(reinterpret_cast<HDC>(wParam), &client, m_background.get());
+    return TRUE;
+}
+
+LRESULT MainWindow::onPaint()
+{
+    PAINTSTRUCT paint{};
+    BeginPaint(m_window, &paint);
+    EndPaint(m_window, &paint);
+    if (m_quitAfterFirstPaint && !m_painted)
+        PostMessageW(m_window, WM_CLOSE, 0, 0);
+    m_painted = true;
+    return 0;
+}
+
+LRESULT MainWindow::onDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    const auto &suggested = *reinterpret_cast<const RECT *>(lParam);
+    scaleTo(HIWORD(wParam));
+    SetWindowPos(m_window, nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
+// A multi-line EDIT sends this on Tab, as a dialog's controls do.
+LRESULT MainWindow::onNextDialogControl(WPARAM wParam, LPARAM lParam)
+{
+    const HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                       : GetNextDlgTabItem(m_window, GetFocus(), wParam != 0);
+    if (target)
+        focusControl(target);
+    return 0;
+}
+
+// The focus comes back to the control that had it when the window was left.
+LRESULT MainWindow::onActivate(WPARAM wParam)
+{
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        if (const HWND focus = GetFocus(); focus && IsChild(m_window, focus))
+            m_focus = focus;
+        return 0;
+    }
+    focusControl(m_focus ? m_focus : m_statement->handle());
+    return 0;
+}
+
+void MainWindow::focusControl(HWND control)
+{
+    m_focus = control;
+    SetFocus(control);
+}
+
+LRESULT MainWindow::onDestroy()
+{
+    for (const form::Control &control : form::Controls())
+        m_names.forget(controlWindow(control));
+    PostQuitMessage(0);
+    return 0;
+}
+
+bool MainWindow::isLabel(HWND control) const
+{
+    return std::find(m_labels.begin(), m_labels.end(), control) != m_labels.end();
+}
+
+HWND MainWindow::controlWindow(const form::Control &control) const
+{
+    return GetDlgItem(m_window, ControlId(control));
+}
+
+} // namespace win32
