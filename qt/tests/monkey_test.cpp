@@ -105,7 +105,7 @@ private:
         // Digits and letters also drive the lists' type-ahead search.
         static const QString characters =
             QStringLiteral("0123456789abcxyz") + QString::fromUtf8("анкрфизя");
-        const QChar character = characters.at(pick(0, characters.size() - 1));
+        const QChar character = characters.at(pick(0, int(characters.size()) - 1));
         QWidget *target = focusTarget();
         const auto key = static_cast<Qt::Key>(character.toUpper().unicode());
         QTest::sendKeyEvent(QTest::Click, target, key, QString(character), Qt::NoModifier);

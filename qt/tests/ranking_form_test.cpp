@@ -399,7 +399,7 @@ void RankingFormTest::keyboardSelectsAndPresses()
     QTest::keyClick(languages, Qt::Key_End);
     QCOMPARE(m_form->board().LanguagesList().ListIndex(), 7);
 
-    QWidget *enter = control<QWidget>("enterButton");
+    auto *enter = control<QWidget>("enterButton");
     enter->setFocus();
     QTest::keyClick(enter, Qt::Key_Return);
     QCOMPARE(ranking(), QStringList({u8("300 френски")}));
@@ -408,7 +408,7 @@ void RankingFormTest::keyboardSelectsAndPresses()
     rankingView->setFocus();
     QTest::keyClick(rankingView, Qt::Key_Space);
     QCOMPARE(m_form->board().RankingList().ListIndex(), 0);
-    QWidget *takeOut = control<QWidget>("takeOutButton");
+    auto *takeOut = control<QWidget>("takeOutButton");
     takeOut->setFocus();
     QTest::keyClick(takeOut, Qt::Key_Space);
     QVERIFY(ranking().isEmpty());
