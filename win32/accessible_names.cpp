@@ -3,8 +3,13 @@
 
 namespace win32 {
 
-AccessibleNames::AccessibleNames()
+AccessibleNames::AccessibleNames(IAccPropServices *services)
+    : m_services(services)
 {
+    if (m_services) {
+        m_services->AddRef();
+        return;
+    }
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices, reinterpret_cast<void **>(&m_services))))
         m_services = nullptr;

@@ -13,7 +13,8 @@ namespace win32 {
 class AccessibleNames
 {
 public:
-    AccessibleNames();
+    /// Uses @p services, or the system's service when it is nullptr.
+    explicit AccessibleNames(IAccPropServices *services = nullptr);
     ~AccessibleNames();
     AccessibleNames(const AccessibleNames &) = delete;
     AccessibleNames &operator=(const AccessibleNames &) = delete;

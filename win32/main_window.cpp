@@ -15,16 +15,6 @@ namespace win32 {
 
 namespace {
 
-COLORREF toColorRef(form::Colour colour)
-{
-    return RGB(colour.red, colour.green, colour.blue);
-}
-
-const form::Colour &labelColour()
-{
-    return form::ControlAt(form::ControlKind::Label, 0).background.value();
-}
-
 HFONT createFont(const DpiScale &scale)
 {
     LOGFONTW font{};
@@ -42,28 +32,47 @@ HFONT createFont(const DpiScale &scale)
 
 } // namespace
 
-MainWindow::MainWindow(HINSTANCE instance)
-    : m_background(CreateSolidBrush(toColorRef(form::windowBackground)))
-    , m_labelBackground(CreateSolidBrush(toColorRef(labelColour())))
+MainWindow::MainWindow(IAccPropServices *accessibility)
+    : m_names(accessibility)
 {
     form::Load(m_board);
-    registerClass(instance);
-    const SIZE size = m_scale.windowSize(style, exStyle);
-    CreateWindowExW(exStyle, className, Widen(form::Caption()).c_str(), style, CW_USEDEFAULT,
-                    CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
 }
 
-MainWindow::~MainWindow()
+bool MainWindow::create(HINSTANCE instance)
 {
-    if (m_window)
-        DestroyWindow(m_window);
+    if (!m_palette.choose(false))
+        return fail(L"не се създадоха четките за цветовете на прозореца");
+    if (!registerClass(instance))
+        return fail(L"не се регистрира класът на прозореца");
+    const SIZE size = m_scale.windowSize(style, exStyle);
+    const HWND window =
+        CreateWindowExW(exStyle, className, Widen(form::Caption()).c_str(), style, CW_USEDEFAULT,
+                        CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
+    if (window)
+        return true;
+    if (m_startFailure.empty())
+        return fail(m_failed ? L"вътрешна грешка при създаването на прозореца"
+                             : L"не се създаде прозорецът");
+    return false;
 }
 
-void MainWindow::registerClass(HINSTANCE instance)
+// Keeps the first reason: later steps fail because of it.
+bool MainWindow::fail(const wchar_t *what)
+{
+    const DWORD error = GetLastError();
+    if (!m_startFailure.empty())
+        return false;
+    m_startFailure = what;
+    if (error != ERROR_SUCCESS)
+        m_startFailure += L" (код на грешката " + std::to_wstring(error) + L")";
+    return false;
+}
+
+bool MainWindow::registerClass(HINSTANCE instance)
 {
     WNDCLASSEXW windowClass{};
     if (GetClassInfoExW(instance, className, &windowClass))
-        return;
+        return true;
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = windowProcedure;
     windowClass.hInstance = instance;
@@ -74,7 +83,7 @@ void MainWindow::registerClass(HINSTANCE instance)
                                                         GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
+    return RegisterClassExW(&windowClass) != 0;
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -109,7 +118,12 @@ LRESULT MainWindow::onCreate()
 {
     m_scale = DpiScale(GetDpiForWindow(m_window));
     m_font = Font(createFont(m_scale));
-    createControls();
+    if (!m_font.get()) {
+        fail(L"не се създаде шрифтът");
+        return -1;
+    }
+    if (!createControls())
+        return -1;
     nameControls();
     fitClientArea();
     focusControl(m_statement->handle());
@@ -119,7 +133,7 @@ LRESULT MainWindow::onCreate()
 // Creation order is the tab order: the dialog manager follows the z-order.
 // Each list's label goes just before it (labels take no focus), where
 // Windows looks for the name of a control that has none of its own.
-void MainWindow::createControls()
+bool MainWindow::createControls()
 {
     for (const form::Control *control : form::TabOrder()) {
         switch (control->kind) {
@@ -144,6 +158,13 @@ void MainWindow::createControls()
         if (control.kind == form::ControlKind::Label && !controlWindow(control))
             createLabel(control);
     }
+    for (const form::Control &control : form::Controls()) {
+        if (!controlWindow(control)) {
+            fail((L"не се създаде контролата „" + Widen(control.name) + L"“").c_str());
+            return false;
+        }
+    }
+    return true;
 }
 
 void MainWindow::createLabel(const form::Control &label)
@@ -245,7 +266,8 @@ LRESULT MainWindow::onDrawItem(LPARAM lParam)
     const auto &item = *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam);
     for (const auto &button : m_buttons) {
         if (button->handle() == item.hwndItem) {
-            button->draw(item);
+            button->draw(item, m_palette.of(form::ControlAt(form::ControlKind::Command,
+                                                            button->commandIndex())));
             return TRUE;
         }
     }
@@ -258,9 +280,10 @@ LRESULT MainWindow::onControlColourStatic(WPARAM wParam, LPARAM lParam)
     const auto dc = reinterpret_cast<HDC>(wParam);
     const auto control = reinterpret_cast<HWND>(lParam);
     if (isLabel(control)) {
-        SetTextColor(dc, toColorRef(form::textOnFixedColour));
-        SetBkColor(dc, toColorRef(labelColour()));
-        return reinterpret_cast<LRESULT>(m_labelBackground.get());
+        const Paint paint = m_palette.of(form::ControlAt(form::ControlKind::Label, 0));
+        SetTextColor(dc, paint.text);
+        SetBkColor(dc, paint.face);
+        return reinterpret_cast<LRESULT>(paint.brush);
     }
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
@@ -271,7 +294,7 @@ LRESULT MainWindow::onEraseBackground(WPARAM wParam)
 {
     RECT client{};
     GetClientRect(m_window, &client);
-    FillRect(reinterpret_cast<HDC>(wParam), &client, m_background.get());
+    FillRect(reinterpret_cast<HDC>(wParam), &client, m_palette.window().brush);
     return TRUE;
 }
 
@@ -327,6 +350,12 @@ LRESULT MainWindow::onDestroy()
 {
     for (const form::Control &control : form::Controls())
         m_names.forget(controlWindow(control));
+    // The views go with their controls, while these still exist.
+    m_statement.reset();
+    m_lists.clear();
+    m_buttons.clear();
+    m_labels.clear();
+    m_focus = nullptr;
     PostQuitMessage(0);
     return 0;
 }

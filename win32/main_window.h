@@ -7,6 +7,7 @@
 #include "dpi_scale.h"
 #include "gdi_object.h"
 #include "list_box_view.h"
+#include "palette.h"
 #include "statement_box.h"
 
 #include <ranking/ranking_board.h>
@@ -14,6 +15,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace win32 {
@@ -27,9 +29,15 @@ public:
     static constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     static constexpr DWORD exStyle = 0;
 
-    /// Runs the load step and creates the window, not yet shown.
-    explicit MainWindow(HINSTANCE instance);
-    ~MainWindow();
+    /// Runs the load step. The window's accessible names go through
+    /// @p accessibility, or the system's service when it is nullptr.
+    explicit MainWindow(IAccPropServices *accessibility = nullptr);
+
+    /// Creates the window, not yet shown; false when that fails, with the
+    /// reason in startFailure().
+    [[nodiscard]] bool create(HINSTANCE instance);
+    /// Why create() failed, in Bulgarian, for the user.
+    [[nodiscard]] const std::wstring &startFailure() const { return m_startFailure; }
 
     /// Closes the window once it has painted itself for the first time: for
     /// start-up measurements and smoke tests.
@@ -43,7 +51,8 @@ public:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static void registerClass(HINSTANCE instance);
+    [[nodiscard]] bool registerClass(HINSTANCE instance);
+    bool fail(const wchar_t *what);
 
     LRESULT onCreate();
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
@@ -56,7 +65,7 @@ private:
     LRESULT onActivate(WPARAM wParam);
     LRESULT onDestroy();
 
-    void createControls();
+    [[nodiscard]] bool createControls();
     void createLabel(const form::Control &label);
     void nameControls();
     void scaleTo(UINT dpi);
@@ -70,8 +79,7 @@ private:
     ranking::RankingBoard m_board;
     DpiScale m_scale{USER_DEFAULT_SCREEN_DPI};
     Font m_font;
-    Brush m_background;
-    Brush m_labelBackground;
+    Palette m_palette;
     AccessibleNames m_names;
     std::unique_ptr<StatementBox> m_statement;
     std::vector<std::unique_ptr<ListBoxView>> m_lists;
@@ -81,6 +89,7 @@ private:
     bool m_accessibleNamesSet = false;
     bool m_quitAfterFirstPaint = false;
     bool m_painted = false;
+    std::wstring m_startFailure;
 };
 
 } // namespace win32
