@@ -15,6 +15,9 @@ namespace win32 {
 
 namespace {
 
+// Past the ids of the form's controls (ControlId).
+constexpr int liveRegionId = 1000;
+
 HFONT createFont(const DpiScale &scale)
 {
     LOGFONTW font{};
@@ -40,7 +43,7 @@ MainWindow::MainWindow(IAccPropServices *accessibility)
 
 bool MainWindow::create(HINSTANCE instance)
 {
-    if (!m_palette.choose(false))
+    if (!m_palette.choose(m_highContrastOn()))
         return fail(L"не се създадоха четките за цветовете на прозореца");
     if (!registerClass(instance))
         return fail(L"не се регистрира класът на прозореца");
@@ -107,6 +110,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return onNextDialogControl(wParam, lParam);
     case WM_ACTIVATE:
         return onActivate(wParam);
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        return onColoursChanged();
     case WM_DESTROY:
         return onDestroy();
     default:
@@ -157,6 +163,11 @@ bool MainWindow::createControls()
     for (const form::Control &control : form::Controls()) {
         if (control.kind == form::ControlKind::Label && !controlWindow(control))
             createLabel(control);
+    }
+    m_liveRegion = std::make_unique<LiveRegion>(m_window, liveRegionId, m_names);
+    if (!m_liveRegion->handle()) {
+        fail(L"не се създаде полето за съобщения към екранния четец");
+        return false;
     }
     for (const form::Control &control : form::Controls()) {
         if (!controlWindow(control)) {
@@ -251,14 +262,20 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam)
     }
     for (const auto &list : m_lists) {
         if (list->handle() == source && code == LBN_SELCHANGE)
-            list->selectionChanged();
+            list->takeShownSelection();
     }
     return 0;
 }
 
+// A command acts on what the lists show, and the lists show what it did.
 void MainWindow::pressCommand(int index)
 {
-    form::RunCommand(m_board, index);
+    for (const auto &list : m_lists)
+        list->takeShownSelection();
+    const std::string sentence = form::RunCommand(m_board, index);
+    for (const auto &list : m_lists)
+        list->showList();
+    m_liveRegion->announce(Widen(sentence));
 }
 
 LRESULT MainWindow::onDrawItem(LPARAM lParam)
@@ -340,6 +357,15 @@ LRESULT MainWindow::onActivate(WPARAM wParam)
     return 0;
 }
 
+LRESULT MainWindow::onColoursChanged()
+{
+    const bool highContrast = m_highContrastOn();
+    if (!m_palette.choose(highContrast))
+        m_palette.choose(true);
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return 0;
+}
+
 void MainWindow::focusControl(HWND control)
 {
     m_focus = control;
@@ -350,8 +376,11 @@ LRESULT MainWindow::onDestroy()
 {
     for (const form::Control &control : form::Controls())
         m_names.forget(controlWindow(control));
+    if (m_liveRegion)
+        m_names.forget(m_liveRegion->handle());
     // The views go with their controls, while these still exist.
     m_statement.reset();
+    m_liveRegion.reset();
     m_lists.clear();
     m_buttons.clear();
     m_labels.clear();

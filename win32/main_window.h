@@ -7,6 +7,7 @@
 #include "dpi_scale.h"
 #include "gdi_object.h"
 #include "list_box_view.h"
+#include "live_region.h"
 #include "palette.h"
 #include "statement_box.h"
 
@@ -43,6 +44,11 @@ public:
     /// start-up measurements and smoke tests.
     void quitAfterFirstPaint() { m_quitAfterFirstPaint = true; }
 
+    /// Where the window learns whether high contrast is on; the system's
+    /// setting unless a test stands in for it. Read at creation and whenever
+    /// the system's settings or colours change.
+    void readHighContrastFrom(bool (*isOn)()) { m_highContrastOn = isOn; }
+
     [[nodiscard]] const ranking::RankingBoard &board() const { return m_board; }
     [[nodiscard]] UINT dpi() const { return m_scale.dpi(); }
     /// Whether every list and the statement got its accessible name.
@@ -63,6 +69,7 @@ private:
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT onNextDialogControl(WPARAM wParam, LPARAM lParam);
     LRESULT onActivate(WPARAM wParam);
+    LRESULT onColoursChanged();
     LRESULT onDestroy();
 
     [[nodiscard]] bool createControls();
@@ -80,7 +87,9 @@ private:
     DpiScale m_scale{USER_DEFAULT_SCREEN_DPI};
     Font m_font;
     Palette m_palette;
+    bool (*m_highContrastOn)() = HighContrastOn;
     AccessibleNames m_names;
+    std::unique_ptr<LiveRegion> m_liveRegion;
     std::unique_ptr<StatementBox> m_statement;
     std::vector<std::unique_ptr<ListBoxView>> m_lists;
     std::vector<std::unique_ptr<CommandButton>> m_buttons;

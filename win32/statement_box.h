@@ -25,6 +25,7 @@ private:
     static LRESULT CALLBACK subclassProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                               UINT_PTR id, DWORD_PTR self);
     [[nodiscard]] static bool changesText(UINT message);
+    [[nodiscard]] static bool isEscape(UINT message, WPARAM wParam);
     [[nodiscard]] static LRESULT dialogCode(HWND edit, WPARAM wParam, LPARAM lParam);
 
     HWND m_edit;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "instance_mutex.h"
 #include "main_window.h"
 #include "message_loop.h"
 #include "wide_text.h"
@@ -29,6 +30,7 @@ int ReportStartFailure(const std::wstring &reason)
 
 int Run(HINSTANCE instance, int showCommand)
 {
+    const win32::InstanceMutex running(RUNNING_MUTEX);
     win32::MainWindow window;
     if (!window.create(instance))
         return ReportStartFailure(window.startFailure());

@@ -277,6 +277,20 @@ protected:
         }
     }
 
+    [[nodiscard]] static std::vector<COLORREF> capture(HWND control)
+    {
+        GdiFlush();
+        RECT client{};
+        GetClientRect(control, &client);
+        const HDC dc = GetDC(control);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < client.bottom; ++y)
+            for (int x = 0; x < client.right; ++x)
+                pixels.push_back(GetPixel(dc, x, y));
+        ReleaseDC(control, dc);
+        return pixels;
+    }
+
     [[nodiscard]] RECT placeInClient(HWND control) const
     {
         RECT place{};
@@ -311,6 +325,36 @@ protected:
         }
     }
 
+    // The window's face, and the face and the text colour of each label and
+    // button, as painted at 96 DPI.
+    template <typename FaceAndText>
+    void expectPainted(COLORREF windowFace, FaceAndText faceAndText) const
+    {
+        RedrawWindow(window(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        processMessages();
+        GdiFlush();
+        const HDC windowDc = GetDC(window());
+        const auto colourAt = [windowDc](int x, int y) {
+            return GetPixel(windowDc, x, y);
+        };
+        EXPECT_EQ(colourAt(2, 2), windowFace);
+        for (const form::Control &each : form::Controls()) {
+            if (!each.background || each.kind == ControlKind::List)
+                continue;
+            SCOPED_TRACE(each.name);
+            const auto [face, text] = faceAndText(each);
+            const form::Geometry &place = each.geometry;
+            // Inside the face, clear of the edge, the focus rectangle and the text.
+            EXPECT_EQ(colourAt(place.left + 3, place.top + place.height / 2), face);
+            int textPixels = 0;
+            for (int x = place.left; x < place.left + place.width; ++x)
+                textPixels += colourAt(x, place.top + place.height / 2) == text;
+            EXPECT_GT(textPixels, 0) << "text of its colour on the face";
+        }
+        ReleaseDC(window(), windowDc);
+    }
+
     [[nodiscard]] std::vector<HWND> tabCycle(bool backwards) const
     {
         BYTE keys[256]{};
@@ -328,8 +372,6 @@ protected:
     }
 
     RecordingAccPropServices m_accessibility;
-
-private:
     std::unique_ptr<win32::MainWindow> m_window;
 };
 
@@ -505,34 +547,156 @@ TEST_F(MainWindowTest, TabAndShiftTabFollowTheFormsOrderAndKeysPressButtons)
     EXPECT_EQ(board().RankingList().ListCount(), 0) << "Enter presses the focused button";
 }
 
-TEST_F(MainWindowTest, PaintsTheExactColours)
+TEST_F(MainWindowTest, EscapeInNoControlClosesTheWindow)
 {
-    RedrawWindow(window(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    processMessages();
-    GdiFlush();
-    const HDC windowDc = GetDC(window());
-    const auto colourAt = [windowDc](int x, int y) {
-        return GetPixel(windowDc, x, y);
+    for (const form::Control *each : form::TabOrder()) {
+        SCOPED_TRACE(each->name);
+        SetFocus(control(each->kind, each->index));
+        for (const UINT message : {WM_KEYDOWN, WM_CHAR, WM_KEYUP}) {
+            MSG keyMessage{GetFocus(), message, VK_ESCAPE, 1, 0, {}};
+            if (!IsDialogMessageW(window(), &keyMessage))
+                DispatchMessageW(&keyMessage);
+            processMessages();
+        }
+        ASSERT_TRUE(IsWindow(window()));
+        EXPECT_TRUE(IsWindowVisible(window()));
+    }
+}
+
+// Automation may set a list box's selection without the notification a click
+// sends; the buttons act on what the boxes show all the same.
+TEST_F(MainWindowTest, ButtonsActOnTheSelectionTheListBoxesShow)
+{
+    using enum ranking::ListRole;
+    const auto setQuietly = [this](ranking::ListRole role, int index) {
+        SendMessageW(control(ControlKind::List, static_cast<int>(role)), LB_SETCURSEL,
+                     static_cast<WPARAM>(index), 0);
     };
+    setQuietly(Speakers, 4);
+    setQuietly(Languages, 5);
+    press(form::Enter);
+    ASSERT_EQ(board().RankingList().Items(), std::vector<std::string>{"500 немски"});
+    expectListsMirrorBoard("enter what is shown");
+
+    setQuietly(Ranking, 0);
+    press(form::TakeOut);
+    EXPECT_EQ(board().RankingList().ListCount(), 0);
+    expectListsMirrorBoard("take out what is shown");
+
+    select(Speakers, -1);
+    EXPECT_EQ(board().SpeakersList().ListIndex(), -1) << "a cleared selection counts";
+    press(form::Enter);
+    EXPECT_EQ(board().RankingList().ListCount(), 0);
+    setQuietly(Speakers, 2);
+    setQuietly(Languages, -1);
+    press(form::Enter);
+    EXPECT_EQ(board().RankingList().ListCount(), 0) << "no language shown, none entered";
+    expectListsMirrorBoard("nothing to enter");
+}
+
+// Rows the wheel scrolled away, then a press: the box shows its rows and its
+// scroll position as a full repaint and the form's rules have them.
+TEST_F(MainWindowTest, WheelScrolledListsRepaintAndDeleteScrollsThemHome)
+{
+    using enum ranking::ListRole;
+    const std::array<HWND, 2> sources{control(ControlKind::List, static_cast<int>(Speakers)),
+                                      control(ControlKind::List, static_cast<int>(Languages))};
+    const auto scrollDown = [&sources] {
+        for (const HWND list : sources) {
+            RECT place{};
+            GetWindowRect(list, &place);
+            SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA),
+                         MAKELPARAM(place.left + 5, place.top + 5));
+            ASSERT_GT(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 0);
+        }
+    };
+    scrollDown();
+    press(form::Delete);
+    for (const HWND list : sources)
+        EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 0) << "first rows in view";
+
+    scrollDown();
+    UpdateWindow(window());
+    processMessages();
+    press(form::Enter);
+    processMessages();
+    ASSERT_EQ(board().RankingList().ListCount(), 1);
+    for (const HWND list : sources) {
+        const std::vector<COLORREF> painted = capture(list);
+        RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        EXPECT_TRUE(painted == capture(list)) << "rows painted as they are";
+    }
+    expectListsMirrorBoard("enter after scrolling");
+}
+
+std::vector<std::pair<HWND, std::wstring>> liveRegionEvents;
+
+void CALLBACK recordLiveRegionEvent(HWINEVENTHOOK, DWORD, HWND source, LONG object, LONG child,
+                                    DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT && child == CHILDID_SELF)
+        liveRegionEvents.emplace_back(source, windowText(source));
+}
+
+TEST_F(MainWindowTest, EachPressIsSaidOnceThroughAPoliteLiveRegion)
+{
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                        recordLiveRegionEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    ranking::RankingBoard expected;
+    form::Load(expected);
+    const auto expectSaid = [&](int command) {
+        liveRegionEvents.clear();
+        press(command);
+        processMessages();
+        const std::string sentence = form::RunCommand(expected, command);
+        ASSERT_EQ(liveRegionEvents.size(), 1u) << sentence;
+        const auto [region, text] = liveRegionEvents.front();
+        EXPECT_EQ(text, Widen(sentence));
+        EXPECT_EQ(GetParent(region), window());
+        EXPECT_EQ(m_accessibility.number(region, win32::LiveSettingProperty),
+                  win32::politeLiveSetting);
+        RECT place{};
+        GetClientRect(region, &place);
+        EXPECT_TRUE(IsRectEmpty(&place)) << "not on the form";
+    };
+    expectSaid(form::Enter);
+    expectSaid(form::Enter);
+    expectSaid(form::TakeOut);
+    select(ranking::ListRole::Ranking, 0);
+    expected.RankingList().SetListIndex(0);
+    expectSaid(form::TakeOut);
+    expectSaid(form::Delete);
+    UnhookWinEvent(hook);
+}
+
+bool highContrastSetting = false;
+
+TEST_F(MainWindowTest, PaintsTheExactColoursAndTheSystemsInHighContrast)
+{
     const auto rgb = [](form::Colour colour) {
         return RGB(colour.red, colour.green, colour.blue);
     };
+    expectPainted(rgb(form::windowBackground), [rgb](const form::Control &each) {
+        return std::pair{rgb(*each.background), rgb(form::textOnFixedColour)};
+    });
 
-    EXPECT_EQ(colourAt(2, 2), rgb(form::windowBackground));
-    for (const form::Control &each : form::Controls()) {
-        if (!each.background || each.kind == ControlKind::List)
-            continue;
-        SCOPED_TRACE(each.name);
-        const form::Geometry &place = each.geometry;
-        // Inside the face, clear of the edge, the focus rectangle and the text.
-        EXPECT_EQ(colourAt(place.left + 3, place.top + place.height / 2), rgb(*each.background));
-        int black = 0;
-        for (int x = place.left; x < place.left + place.width; ++x)
-            black += colourAt(x, place.top + place.height / 2) == rgb(form::textOnFixedColour);
-        EXPECT_GT(black, 0) << "black text on the face";
-    }
-    ReleaseDC(window(), windowDc);
+    // Wine keeps no high-contrast setting: a stand-in switches it, at run time.
+    highContrastSetting = true;
+    m_window->readHighContrastFrom([] { return highContrastSetting; });
+    SendMessageW(window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    expectPainted(GetSysColor(COLOR_WINDOW), [](const form::Control &each) {
+        return each.kind == ControlKind::Command
+                   ? std::pair{GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)}
+                   : std::pair{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
+    });
+
+    highContrastSetting = false;
+    SendMessageW(window(), WM_SYSCOLORCHANGE, 0, 0);
+    expectPainted(rgb(form::windowBackground), [rgb](const form::Control &each) {
+        return std::pair{rgb(*each.background), rgb(form::textOnFixedColour)};
+    });
 }
 
 TEST_F(MainWindowTest, AWindowAt192DpiScalesTheWholeForm)
