@@ -4,14 +4,32 @@
 # shortcut starts the program, a newer package replaces it, neither installs
 # nor removes anything while the program runs, and removal leaves no file,
 # shortcut or registry entry.
-#   check_msi.sh MSI NEWER_MSI
+#   check_msi.sh MSI NEWER_MSI RUNNING_CHECK
 set -euo pipefail
 msi=$1
 newer=$2
+running_check=$3
 : "${WINEPREFIX:?}" "${WINE:=wine}"
 
 folder="$WINEPREFIX/drive_c/Program Files/LanguageRanking"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+# A program ended by a test before may hold its mutex a moment longer.
+wait_until_closed() {
+    for _ in $(seq 50); do
+        "$WINE" "$running_check" 2 </dev/null >/dev/null 2>&1 && return 0
+        sleep 0.2
+    done
+    fail "the program still runs"
+}
+
+wait_until_running() {
+    for _ in $(seq 100); do
+        "$WINE" "$running_check" 2 </dev/null >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "the program did not start"
+}
 
 fail() {
     echo "FAIL: $*" >&2
@@ -26,6 +44,7 @@ shortcuts() { find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/*' -name 'Ð
 old_code=$(product_code "$msi")
 new_code=$(product_code "$newer")
 
+wait_until_closed
 msiexec /i "$msi" /qn || fail "install ended with $?"
 for file in language-ranking.exe README.txt; do
     [ -f "$folder/$file" ] || fail "$folder/$file not installed"
@@ -46,7 +65,7 @@ LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT=1 "$WINE" start /wait /unix "$shortcut" 
 # While the program runs: neither removal nor upgrade, nothing changed.
 "$WINE" "$folder/language-ranking.exe" </dev/null >/dev/null 2>&1 &
 program=$!
-sleep 3
+wait_until_running
 if msiexec /x "$msi" /qn; then
     kill "$program"
     fail "removed while the program ran"
@@ -57,6 +76,7 @@ if msiexec /i "$newer" /qn; then
 fi
 kill "$program"
 wait "$program" 2>/dev/null || true
+wait_until_closed
 [ -f "$folder/language-ranking.exe" ] || fail "a refused removal took the program away"
 registered "$old_code" || fail "a refused removal took the uninstall entry away"
 
