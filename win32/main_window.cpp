@@ -296,8 +296,8 @@ LRESULT MainWindow::onControlColourStatic(WPARAM wParam, LPARAM lParam)
 {
     const auto dc = reinterpret_cast<HDC>(wParam);
     const auto control = reinterpret_cast<HWND>(lParam);
-    if (isLabel(control)) {
-        const Paint paint = m_palette.of(form::ControlAt(form::ControlKind::Label, 0));
+    if (const form::Control *label = labelOf(control)) {
+        const Paint paint = m_palette.of(*label);
         SetTextColor(dc, paint.text);
         SetBkColor(dc, paint.face);
         return reinterpret_cast<LRESULT>(paint.brush);
@@ -359,8 +359,8 @@ LRESULT MainWindow::onActivate(WPARAM wParam)
 
 LRESULT MainWindow::onColoursChanged()
 {
-    const bool highContrast = m_highContrastOn();
-    if (!m_palette.choose(highContrast))
+    // Without brushes of its own, the window still has the system's.
+    if (!m_palette.choose(m_highContrastOn()))
         m_palette.choose(true);
     RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return 0;
@@ -389,9 +389,15 @@ LRESULT MainWindow::onDestroy()
     return 0;
 }
 
-bool MainWindow::isLabel(HWND control) const
+const form::Control *MainWindow::labelOf(HWND control) const
 {
-    return std::find(m_labels.begin(), m_labels.end(), control) != m_labels.end();
+    if (std::find(m_labels.begin(), m_labels.end(), control) == m_labels.end())
+        return nullptr;
+    for (const form::Control &label : form::Controls()) {
+        if (label.kind == form::ControlKind::Label && controlWindow(label) == control)
+            return &label;
+    }
+    return nullptr;
 }
 
 HWND MainWindow::controlWindow(const form::Control &control) const

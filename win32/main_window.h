@@ -80,7 +80,7 @@ private:
     void fitClientArea();
     void focusControl(HWND control);
     void pressCommand(int index);
-    [[nodiscard]] bool isLabel(HWND control) const;
+    [[nodiscard]] const form::Control *labelOf(HWND control) const;
     [[nodiscard]] HWND controlWindow(const form::Control &control) const;
 
     ranking::RankingBoard m_board;

@@ -699,14 +699,17 @@ TEST_F(MainWindowTest, PaintsTheExactColoursAndTheSystemsInHighContrast)
     });
 }
 
-TEST_F(MainWindowTest, AWindowAt192DpiScalesTheWholeForm)
+TEST_F(MainWindowTest, AWindowMovedToAnotherDpiScalesTheWholeForm)
 {
-    RECT suggested{};
-    GetWindowRect(window(), &suggested);
-    SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
-                 reinterpret_cast<LPARAM>(&suggested));
-    expectFormAtDpi(192);
-    expectListsMirrorBoard("192 DPI");
+    for (const UINT dpi : {120u, 144u, 192u}) {
+        SCOPED_TRACE(std::to_string(dpi) + " DPI");
+        RECT suggested{};
+        GetWindowRect(window(), &suggested);
+        SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        expectFormAtDpi(dpi);
+        expectListsMirrorBoard(std::to_string(dpi) + " DPI");
+    }
 }
 
 TEST_F(MainWindowTest, ListsAndStatementGetTheFormsAccessibleNamesUntilTheWindowGoes)
