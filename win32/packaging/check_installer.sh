@@ -6,8 +6,12 @@
 # installer wrote.
 #   check_installer.sh INSTALLER RUNNING_CHECK
 set -euo pipefail
-installer=$1
 running_check=$2
+# Started from a folder whose name has spaces and Cyrillic letters.
+downloads="$WINEPREFIX/drive_c/users/Public/Изтеглени файлове"
+mkdir -p "$downloads"
+installer="$downloads/$(basename "$1")"
+cp "$1" "$installer"
 : "${WINEPREFIX:?}" "${WINE:=wine}"
 
 users=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -1)

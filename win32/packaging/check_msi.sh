@@ -6,9 +6,14 @@
 # shortcut or registry entry.
 #   check_msi.sh MSI NEWER_MSI RUNNING_CHECK
 set -euo pipefail
-msi=$1
-newer=$2
 running_check=$3
+# Installed from a folder whose name has spaces and Cyrillic letters.
+downloads="$WINEPREFIX/drive_c/users/Public/Изтеглени файлове"
+mkdir -p "$downloads"
+msi="$downloads/$(basename "$1")"
+newer="$downloads/$(basename "$2")"
+cp "$1" "$msi"
+cp "$2" "$newer"
 : "${WINEPREFIX:?}" "${WINE:=wine}"
 
 folder="$WINEPREFIX/drive_c/Program Files/LanguageRanking"
