@@ -165,7 +165,12 @@ bool MainWindow::createControls()
             createLabel(control);
     }
     m_liveRegion = std::make_unique<LiveRegion>(m_window, liveRegionId, m_names);
-    if (!m_liveRegion->handle()) {
+    return controlsComplete();
+}
+
+bool MainWindow::controlsComplete()
+{
+    if (!m_liveRegion || !m_liveRegion->handle()) {
         fail(L"не се създаде полето за съобщения към екранния четец");
         return false;
     }
@@ -174,6 +179,10 @@ bool MainWindow::createControls()
             fail((L"не се създаде контролата „" + Widen(control.name) + L"“").c_str());
             return false;
         }
+    }
+    if (!m_statement || !m_statement->guarded()) {
+        fail(L"условието на задачата не се защити от промени");
+        return false;
     }
     return true;
 }
@@ -203,6 +212,11 @@ void MainWindow::scaleTo(UINT dpi)
 {
     m_scale = DpiScale(dpi);
     Font font(createFont(m_scale));
+    // Without a font of the new size, the controls keep the one they have.
+    if (!font.get()) {
+        placeControls();
+        return;
+    }
     for (const form::Control &control : form::Controls())
         SendMessageW(controlWindow(control), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()),
                      FALSE);

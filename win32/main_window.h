@@ -73,6 +73,7 @@ private:
     LRESULT onDestroy();
 
     [[nodiscard]] bool createControls();
+    [[nodiscard]] bool controlsComplete();
     void createLabel(const form::Control &label);
     void nameControls();
     void scaleTo(UINT dpi);

@@ -12,13 +12,14 @@ StatementBox::StatementBox(HWND parent, const form::Control &control, const DpiS
     : m_edit(CreateChildControl(parent, control, L"EDIT",
                                 WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
                                 WS_EX_CLIENTEDGE, scale, font))
-{
-    SetWindowSubclass(m_edit, subclassProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
-}
+    , m_guarded(m_edit &&
+                SetWindowSubclass(m_edit, subclassProcedure, 0, reinterpret_cast<DWORD_PTR>(this)))
+{}
 
 StatementBox::~StatementBox()
 {
-    RemoveWindowSubclass(m_edit, subclassProcedure, 0);
+    if (m_guarded)
+        RemoveWindowSubclass(m_edit, subclassProcedure, 0);
 }
 
 LRESULT CALLBACK StatementBox::subclassProcedure(HWND edit, UINT message, WPARAM wParam,

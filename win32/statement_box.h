@@ -20,6 +20,8 @@ public:
     StatementBox &operator=(const StatementBox &) = delete;
 
     [[nodiscard]] HWND handle() const { return m_edit; }
+    /// Whether the box turns away every change (its subclass is in place).
+    [[nodiscard]] bool guarded() const { return m_guarded; }
 
 private:
     static LRESULT CALLBACK subclassProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
@@ -29,6 +31,7 @@ private:
     [[nodiscard]] static LRESULT dialogCode(HWND edit, WPARAM wParam, LPARAM lParam);
 
     HWND m_edit;
+    bool m_guarded;
 };
 
 } // namespace win32

@@ -19,6 +19,7 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -728,6 +729,52 @@ TEST_F(MainWindowTest, ListsAndStatementGetTheFormsAccessibleNamesUntilTheWindow
     for (const HWND each : named)
         EXPECT_NE(std::find(m_accessibility.cleared.begin(), m_accessibility.cleared.end(), each),
                   m_accessibility.cleared.end());
+}
+
+// A window whose handler throws on one message.
+class ThrowingWindow final : public win32::BaseWindow<ThrowingWindow>
+{
+public:
+    explicit ThrowingWindow(UINT throwOn)
+        : m_throwOn(throwOn)
+    {}
+
+    bool create()
+    {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = windowProcedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"ThrowingWindow";
+        RegisterClassExW(&windowClass);
+        return CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPED, 0, 0, 100, 100,
+                               nullptr, nullptr, windowClass.hInstance, this) != nullptr;
+    }
+
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == m_throwOn)
+            throw std::runtime_error("the handler failed");
+        return DefWindowProcW(m_window, message, wParam, lParam);
+    }
+
+private:
+    UINT m_throwOn;
+};
+
+TEST(BaseWindow, AHandlerThatThrowsFailsTheCreationOrClosesTheWindow)
+{
+    ThrowingWindow failsToCreate(WM_CREATE);
+    EXPECT_FALSE(failsToCreate.create());
+    EXPECT_TRUE(failsToCreate.failed());
+
+    ThrowingWindow failsLater(WM_APP);
+    ASSERT_TRUE(failsLater.create());
+    const HWND window = failsLater.handle();
+    EXPECT_FALSE(failsLater.failed());
+    SendMessageW(window, WM_APP, 0, 0);
+    EXPECT_TRUE(failsLater.failed());
+    EXPECT_FALSE(IsWindow(window));
 }
 
 std::wstring programBesideThisOne()
