@@ -8,7 +8,10 @@ if(NOT CMAKE_CROSSCOMPILING OR NOT WIN32 OR NOT BUILD_TESTING)
 endif()
 
 set(WINE_PREFIX_DIR ${CMAKE_BINARY_DIR}/wineprefix)
+# Wine maps Unix file names through the locale's character set: UTF-8, so that
+# folders with Cyrillic names work whatever locale the test run has.
 set(wine_environment
+    LC_ALL=C.UTF-8
     WINEPREFIX=${WINE_PREFIX_DIR}
     WINEDEBUG=-all
     "WINEDLLOVERRIDES=mscoree,mshtml="

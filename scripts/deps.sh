@@ -26,7 +26,9 @@ install_missing() {
         "${missing[@]}"
 }
 
-# Packages named on the command line are installed instead of the usual set.
+# Packages named on the command line are installed instead of the usual set
+# (scripts/test.sh names those of each further mode: for windows, MinGW-w64,
+# Wine, nsis, msitools and wixl for the MSI, osslsigncode and openssl for signing).
 if [ $# -gt 0 ]; then
     install_missing "$@"
 else

@@ -45,7 +45,7 @@ web)
     ;;
 windows)
     scripts/deps.sh cmake ninja-build g++-mingw-w64-x86-64 googletest wine wine64 xvfb xauth \
-        nsis zip fonts-liberation
+        nsis zip fonts-liberation msitools wixl osslsigncode openssl
     build windows
     xvfb-run -a ctest --preset windows
     cmake --build --preset windows --target package

@@ -1,10 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "accessible_names.h"
 
+#include <iterator>
+
 namespace win32 {
 
-AccessibleNames::AccessibleNames()
+const GUID LiveSettingProperty{
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+
+AccessibleNames::AccessibleNames(IAccPropServices *services)
+    : m_services(services)
 {
+    if (m_services) {
+        m_services->AddRef();
+        return;
+    }
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices, reinterpret_cast<void **>(&m_services))))
         m_services = nullptr;
@@ -23,12 +33,23 @@ bool AccessibleNames::name(HWND control, const wchar_t *name)
                                                 CHILDID_SELF, PROPID_ACC_NAME, name));
 }
 
+bool AccessibleNames::markLive(HWND control)
+{
+    VARIANT polite{};
+    polite.vt = VT_I4;
+    polite.lVal = politeLiveSetting;
+    return m_services &&
+           SUCCEEDED(m_services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT),
+                                             CHILDID_SELF, LiveSettingProperty, polite));
+}
+
 void AccessibleNames::forget(HWND control)
 {
     if (!m_services)
         return;
-    MSAAPROPID name = PROPID_ACC_NAME;
-    m_services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
+    MSAAPROPID properties[] = {PROPID_ACC_NAME, LiveSettingProperty};
+    m_services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, properties,
+                               static_cast<int>(std::size(properties)));
 }
 
 } // namespace win32

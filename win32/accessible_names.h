@@ -7,20 +7,29 @@
 
 namespace win32 {
 
+/// UI Automation's LiveSetting property, as the Dynamic Annotation service
+/// takes it; its value 1 is "polite".
+extern const GUID LiveSettingProperty;
+inline constexpr LONG politeLiveSetting = 1;
+
 /// Gives standard controls the accessible names of the form through the
 /// Dynamic Annotation service. Where that service is missing, the controls
 /// keep the names their class gives them.
 class AccessibleNames
 {
 public:
-    AccessibleNames();
+    /// Uses @p services, or the system's service when it is nullptr.
+    explicit AccessibleNames(IAccPropServices *services = nullptr);
     ~AccessibleNames();
     AccessibleNames(const AccessibleNames &) = delete;
     AccessibleNames &operator=(const AccessibleNames &) = delete;
 
     /// Names @p control; false when the service is missing or refuses.
     bool name(HWND control, const wchar_t *name);
-    /// Takes the names off again before the control goes.
+    /// Marks @p control a polite live region; false when the service is
+    /// missing or refuses.
+    bool markLive(HWND control);
+    /// Takes the names and live settings off again before the control goes.
     void forget(HWND control);
 
 private:

@@ -7,7 +7,8 @@ namespace win32 {
 
 /// A top-level window whose messages go to Derived::handleMessage. The static
 /// window procedure keeps the object's address in the window's user data from
-/// WM_NCCREATE on.
+/// WM_NCCREATE on. The object must outlive its window: it is the window's
+/// WM_DESTROY that ends the program, not the object's destructor.
 template <typename Derived> class BaseWindow
 {
 public:
@@ -15,14 +16,13 @@ public:
     BaseWindow &operator=(const BaseWindow &) = delete;
 
     [[nodiscard]] HWND handle() const { return m_window; }
+    /// Whether a handler threw: the window then failed to be created, or it
+    /// closed.
+    [[nodiscard]] bool failed() const { return m_failed; }
 
 protected:
     BaseWindow() = default;
-    ~BaseWindow()
-    {
-        if (m_window)
-            DestroyWindow(m_window);
-    }
+    ~BaseWindow() = default;
 
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     {
@@ -41,10 +41,35 @@ protected:
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             self->m_window = nullptr;
         }
-        return self->handleMessage(message, wParam, lParam);
+        try {
+            return self->handleMessage(message, wParam, lParam);
+        } catch (...) {
+            return self->stopAfterException(window, message);
+        }
     }
 
+private:
+    // Nothing may unwind through the system's code that called the procedure.
+    LRESULT stopAfterException(HWND window, UINT message) noexcept
+    {
+        m_failed = true;
+        switch (message) {
+        case WM_NCCREATE:
+            return FALSE;
+        case WM_CREATE:
+            return -1;
+        case WM_DESTROY:
+        case WM_NCDESTROY:
+            return 0;
+        default:
+            DestroyWindow(window);
+            return 0;
+        }
+    }
+
+protected:
     HWND m_window = nullptr;
+    bool m_failed = false;
 };
 
 } // namespace win32

@@ -2,17 +2,13 @@
 #include "command_button.h"
 
 #include "child_control.h"
+#include "gdi_object.h"
 
 #include <array>
 
 namespace win32 {
 
 namespace {
-
-COLORREF toColorRef(form::Colour colour)
-{
-    return RGB(colour.red, colour.green, colour.blue);
-}
 
 constexpr int focusInset = 4;
 
@@ -23,16 +19,15 @@ CommandButton::CommandButton(HWND parent, const form::Control &control, const Dp
     : m_button(
           CreateChildControl(parent, control, L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0, scale, font))
     , m_commandIndex(*control.command)
-    , m_face(CreateSolidBrush(toColorRef(control.background.value_or(form::windowBackground))))
 {}
 
-void CommandButton::draw(const DRAWITEMSTRUCT &item) const
+void CommandButton::draw(const DRAWITEMSTRUCT &item, const Paint &paint) const
 {
     const HDC dc = item.hDC;
     RECT face = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
 
-    FillRect(dc, &face, m_face.get());
+    FillRect(dc, &face, paint.brush);
     DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     std::array<wchar_t, 64> caption{};
@@ -40,7 +35,7 @@ void CommandButton::draw(const DRAWITEMSTRUCT &item) const
     const auto font = reinterpret_cast<HFONT>(SendMessageW(m_button, WM_GETFONT, 0, 0));
     const SelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, toColorRef(form::textOnFixedColour));
+    SetTextColor(dc, paint.text);
     RECT text = face;
     if (pressed)
         OffsetRect(&text, 1, 1);

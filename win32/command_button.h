@@ -2,7 +2,7 @@
 #pragma once
 
 #include "dpi_scale.h"
-#include "gdi_object.h"
+#include "palette.h"
 
 #include <form/form_description.h>
 
@@ -10,8 +10,9 @@
 
 namespace win32 {
 
-/// An owner-drawn BUTTON whose face has the form's exact colour, with a
-/// raised edge, a sunken one while pressed, and a focus rectangle.
+/// An owner-drawn BUTTON painted in the colours it is given (the form's exact
+/// colour, or the system's in high contrast), with a raised edge, a sunken one
+/// while pressed, and a focus rectangle.
 class CommandButton
 {
 public:
@@ -22,12 +23,11 @@ public:
     [[nodiscard]] HWND handle() const { return m_button; }
     [[nodiscard]] int commandIndex() const { return m_commandIndex; }
 
-    void draw(const DRAWITEMSTRUCT &item) const;
+    void draw(const DRAWITEMSTRUCT &item, const Paint &paint) const;
 
 private:
     HWND m_button;
     int m_commandIndex;
-    Brush m_face;
 };
 
 } // namespace win32

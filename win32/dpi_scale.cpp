@@ -8,11 +8,6 @@ constexpr int baseDpi = USER_DEFAULT_SCREEN_DPI;
 constexpr int pointsPerInch = 72;
 } // namespace
 
-DpiScale DpiScale::OfWindow(HWND window)
-{
-    return DpiScale(GetDpiForWindow(window));
-}
-
 int DpiScale::pixels(int pixelsAt96) const
 {
     return MulDiv(pixelsAt96, static_cast<int>(m_dpi), baseDpi);

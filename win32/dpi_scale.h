@@ -15,8 +15,6 @@ public:
         : m_dpi(dpi)
     {}
 
-    [[nodiscard]] static DpiScale OfWindow(HWND window);
-
     [[nodiscard]] UINT dpi() const { return m_dpi; }
     [[nodiscard]] int pixels(int pixelsAt96) const;
     [[nodiscard]] RECT rect(const form::Geometry &geometry) const;

@@ -8,6 +8,7 @@
 #include <ranking/item_list.h>
 
 #include <algorithm>
+#include <string>
 
 namespace win32 {
 
@@ -19,9 +20,7 @@ ListBoxView::ListBoxView(HWND parent, const form::Control &control, const DpiSca
                                    WS_EX_CLIENTEDGE, scale, font))
 {
     fitRowsToHeight();
-    for (int index = 0; index < m_list.ListCount(); ++index)
-        insertString(index);
-    followListIndex();
+    refill();
     m_list.SetObserver(this);
 }
 
@@ -30,11 +29,57 @@ ListBoxView::~ListBoxView()
     m_list.SetObserver(nullptr);
 }
 
-void ListBoxView::selectionChanged()
+void ListBoxView::takeShownSelection()
 {
-    const auto selected = static_cast<int>(SendMessageW(m_listBox, LB_GETCURSEL, 0, 0));
-    if (selected != LB_ERR && selected < m_list.ListCount())
-        m_list.SetListIndex(selected);
+    auto shown = static_cast<int>(SendMessageW(m_listBox, LB_GETCURSEL, 0, 0));
+    if (shown < 0 || shown >= m_list.ListCount())
+        shown = -1;
+    if (shown != m_list.ListIndex())
+        m_list.SetListIndex(shown);
+}
+
+void ListBoxView::showList()
+{
+    if (!showsList())
+        refill();
+    if (m_list.ListIndex() >= 0)
+        scrollIntoView(m_list.ListIndex());
+    repaint();
+}
+
+bool ListBoxView::showsList() const
+{
+    if (SendMessageW(m_listBox, LB_GETCOUNT, 0, 0) != m_list.ListCount() ||
+        SendMessageW(m_listBox, LB_GETCURSEL, 0, 0) != m_list.ListIndex())
+        return false;
+    for (int index = 0; index < m_list.ListCount(); ++index) {
+        const auto length =
+            static_cast<int>(SendMessageW(m_listBox, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0));
+        if (length < 0)
+            return false;
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(m_listBox, LB_GETTEXT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<std::size_t>(length));
+        if (text != Widen(m_list.List(index)))
+            return false;
+    }
+    return true;
+}
+
+void ListBoxView::refill()
+{
+    SendMessageW(m_listBox, LB_RESETCONTENT, 0, 0);
+    for (int index = 0; index < m_list.ListCount(); ++index)
+        insertString(index);
+    followListIndex();
+    repaint();
+}
+
+// The box leaves rows unpainted when a change above its top row moves them.
+void ListBoxView::repaint()
+{
+    InvalidateRect(m_listBox, nullptr, TRUE);
 }
 
 // A box that showed part of a further row would let a click select an item
@@ -61,17 +106,20 @@ void ListBoxView::itemInserted(int index)
 {
     insertString(index);
     followListIndex();
+    repaint();
 }
 
 void ListBoxView::itemRemoved(int index)
 {
     SendMessageW(m_listBox, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     followListIndex();
+    repaint();
 }
 
 void ListBoxView::cleared()
 {
     SendMessageW(m_listBox, LB_RESETCONTENT, 0, 0);
+    repaint();
 }
 
 void ListBoxView::listIndexChanged(int listIndex)
@@ -83,6 +131,7 @@ void ListBoxView::listIndexChanged(int listIndex)
     SendMessageW(m_listBox, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
     if (listIndex >= 0)
         scrollIntoView(listIndex);
+    repaint();
 }
 
 void ListBoxView::insertString(int index)

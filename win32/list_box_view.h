@@ -27,8 +27,14 @@ public:
 
     [[nodiscard]] HWND handle() const { return m_listBox; }
 
-    /// The list box reported LBN_SELCHANGE.
-    void selectionChanged();
+    /// Gives the list the selection the box shows, none included: on
+    /// LBN_SELCHANGE, and before a command, since a selection set from
+    /// outside (LB_SETCURSEL) comes with no notification.
+    void takeShownSelection();
+
+    /// Makes the box show the list again, whatever happened to it: items,
+    /// order and selection, the selected row in view, repainted.
+    void showList();
 
     /// Makes the rows just tall enough that whole rows fill the box; call it
     /// again after the box's font or size changes.
@@ -41,6 +47,9 @@ public:
 
 private:
     void insertString(int index);
+    void refill();
+    [[nodiscard]] bool showsList() const;
+    void repaint();
     void followListIndex();
     void scrollIntoView(int index);
     [[nodiscard]] int textHeight() const;

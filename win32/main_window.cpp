@@ -15,15 +15,8 @@ namespace win32 {
 
 namespace {
 
-COLORREF toColorRef(form::Colour colour)
-{
-    return RGB(colour.red, colour.green, colour.blue);
-}
-
-const form::Colour &labelColour()
-{
-    return form::ControlAt(form::ControlKind::Label, 0).background.value();
-}
+// Past the ids of the form's controls (ControlId).
+constexpr int liveRegionId = 1000;
 
 HFONT createFont(const DpiScale &scale)
 {
@@ -42,28 +35,47 @@ HFONT createFont(const DpiScale &scale)
 
 } // namespace
 
-MainWindow::MainWindow(HINSTANCE instance)
-    : m_background(CreateSolidBrush(toColorRef(form::windowBackground)))
-    , m_labelBackground(CreateSolidBrush(toColorRef(labelColour())))
+MainWindow::MainWindow(IAccPropServices *accessibility)
+    : m_names(accessibility)
 {
     form::Load(m_board);
-    registerClass(instance);
-    const SIZE size = m_scale.windowSize(style, exStyle);
-    CreateWindowExW(exStyle, className, Widen(form::Caption()).c_str(), style, CW_USEDEFAULT,
-                    CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
 }
 
-MainWindow::~MainWindow()
+bool MainWindow::create(HINSTANCE instance)
 {
-    if (m_window)
-        DestroyWindow(m_window);
+    if (!m_palette.choose(m_highContrastOn()))
+        return fail(L"не се създадоха четките за цветовете на прозореца");
+    if (!registerClass(instance))
+        return fail(L"не се регистрира класът на прозореца");
+    const SIZE size = m_scale.windowSize(style, exStyle);
+    const HWND window =
+        CreateWindowExW(exStyle, className, Widen(form::Caption()).c_str(), style, CW_USEDEFAULT,
+                        CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
+    if (window)
+        return true;
+    if (m_startFailure.empty())
+        return fail(m_failed ? L"вътрешна грешка при създаването на прозореца"
+                             : L"не се създаде прозорецът");
+    return false;
 }
 
-void MainWindow::registerClass(HINSTANCE instance)
+// Keeps the first reason: later steps fail because of it.
+bool MainWindow::fail(const wchar_t *what)
+{
+    const DWORD error = GetLastError();
+    if (!m_startFailure.empty())
+        return false;
+    m_startFailure = what;
+    if (error != ERROR_SUCCESS)
+        m_startFailure += L" (код на грешката " + std::to_wstring(error) + L")";
+    return false;
+}
+
+bool MainWindow::registerClass(HINSTANCE instance)
 {
     WNDCLASSEXW windowClass{};
     if (GetClassInfoExW(instance, className, &windowClass))
-        return;
+        return true;
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = windowProcedure;
     windowClass.hInstance = instance;
@@ -74,7 +86,7 @@ void MainWindow::registerClass(HINSTANCE instance)
                                                         GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
+    return RegisterClassExW(&windowClass) != 0;
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -98,6 +110,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return onNextDialogControl(wParam, lParam);
     case WM_ACTIVATE:
         return onActivate(wParam);
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        return onColoursChanged();
     case WM_DESTROY:
         return onDestroy();
     default:
@@ -109,7 +124,12 @@ LRESULT MainWindow::onCreate()
 {
     m_scale = DpiScale(GetDpiForWindow(m_window));
     m_font = Font(createFont(m_scale));
-    createControls();
+    if (!m_font.get()) {
+        fail(L"не се създаде шрифтът");
+        return -1;
+    }
+    if (!createControls())
+        return -1;
     nameControls();
     fitClientArea();
     focusControl(m_statement->handle());
@@ -119,7 +139,7 @@ LRESULT MainWindow::onCreate()
 // Creation order is the tab order: the dialog manager follows the z-order.
 // Each list's label goes just before it (labels take no focus), where
 // Windows looks for the name of a control that has none of its own.
-void MainWindow::createControls()
+bool MainWindow::createControls()
 {
     for (const form::Control *control : form::TabOrder()) {
         switch (control->kind) {
@@ -144,6 +164,27 @@ void MainWindow::createControls()
         if (control.kind == form::ControlKind::Label && !controlWindow(control))
             createLabel(control);
     }
+    m_liveRegion = std::make_unique<LiveRegion>(m_window, liveRegionId, m_names);
+    return controlsComplete();
+}
+
+bool MainWindow::controlsComplete()
+{
+    if (!m_liveRegion || !m_liveRegion->handle()) {
+        fail(L"не се създаде полето за съобщения към екранния четец");
+        return false;
+    }
+    for (const form::Control &control : form::Controls()) {
+        if (!controlWindow(control)) {
+            fail((L"не се създаде контролата „" + Widen(control.name) + L"“").c_str());
+            return false;
+        }
+    }
+    if (!m_statement || !m_statement->guarded()) {
+        fail(L"условието на задачата не се защити от промени");
+        return false;
+    }
+    return true;
 }
 
 void MainWindow::createLabel(const form::Control &label)
@@ -171,6 +212,11 @@ void MainWindow::scaleTo(UINT dpi)
 {
     m_scale = DpiScale(dpi);
     Font font(createFont(m_scale));
+    // Without a font of the new size, the controls keep the one they have.
+    if (!font.get()) {
+        placeControls();
+        return;
+    }
     for (const form::Control &control : form::Controls())
         SendMessageW(controlWindow(control), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()),
                      FALSE);
@@ -230,14 +276,20 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam)
     }
     for (const auto &list : m_lists) {
         if (list->handle() == source && code == LBN_SELCHANGE)
-            list->selectionChanged();
+            list->takeShownSelection();
     }
     return 0;
 }
 
+// A command acts on what the lists show, and the lists show what it did.
 void MainWindow::pressCommand(int index)
 {
-    form::RunCommand(m_board, index);
+    for (const auto &list : m_lists)
+        list->takeShownSelection();
+    const std::string sentence = form::RunCommand(m_board, index);
+    for (const auto &list : m_lists)
+        list->showList();
+    m_liveRegion->announce(Widen(sentence));
 }
 
 LRESULT MainWindow::onDrawItem(LPARAM lParam)
@@ -245,7 +297,8 @@ LRESULT MainWindow::onDrawItem(LPARAM lParam)
     const auto &item = *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam);
     for (const auto &button : m_buttons) {
         if (button->handle() == item.hwndItem) {
-            button->draw(item);
+            button->draw(item, m_palette.of(form::ControlAt(form::ControlKind::Command,
+                                                            button->commandIndex())));
             return TRUE;
         }
     }
@@ -257,10 +310,11 @@ LRESULT MainWindow::onControlColourStatic(WPARAM wParam, LPARAM lParam)
 {
     const auto dc = reinterpret_cast<HDC>(wParam);
     const auto control = reinterpret_cast<HWND>(lParam);
-    if (isLabel(control)) {
-        SetTextColor(dc, toColorRef(form::textOnFixedColour));
-        SetBkColor(dc, toColorRef(labelColour()));
-        return reinterpret_cast<LRESULT>(m_labelBackground.get());
+    if (const form::Control *label = labelOf(control)) {
+        const Paint paint = m_palette.of(*label);
+        SetTextColor(dc, paint.text);
+        SetBkColor(dc, paint.face);
+        return reinterpret_cast<LRESULT>(paint.brush);
     }
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));
@@ -271,7 +325,7 @@ LRESULT MainWindow::onEraseBackground(WPARAM wParam)
 {
     RECT client{};
     GetClientRect(m_window, &client);
-    FillRect(reinterpret_cast<HDC>(wParam), &client, m_background.get());
+    FillRect(reinterpret_cast<HDC>(wParam), &client, m_palette.window().brush);
     return TRUE;
 }
 
@@ -317,6 +371,15 @@ LRESULT MainWindow::onActivate(WPARAM wParam)
     return 0;
 }
 
+LRESULT MainWindow::onColoursChanged()
+{
+    // Without brushes of its own, the window still has the system's.
+    if (!m_palette.choose(m_highContrastOn()))
+        m_palette.choose(true);
+    RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return 0;
+}
+
 void MainWindow::focusControl(HWND control)
 {
     m_focus = control;
@@ -327,13 +390,28 @@ LRESULT MainWindow::onDestroy()
 {
     for (const form::Control &control : form::Controls())
         m_names.forget(controlWindow(control));
+    if (m_liveRegion)
+        m_names.forget(m_liveRegion->handle());
+    // The views go with their controls, while these still exist.
+    m_statement.reset();
+    m_liveRegion.reset();
+    m_lists.clear();
+    m_buttons.clear();
+    m_labels.clear();
+    m_focus = nullptr;
     PostQuitMessage(0);
     return 0;
 }
 
-bool MainWindow::isLabel(HWND control) const
+const form::Control *MainWindow::labelOf(HWND control) const
 {
-    return std::find(m_labels.begin(), m_labels.end(), control) != m_labels.end();
+    if (std::find(m_labels.begin(), m_labels.end(), control) == m_labels.end())
+        return nullptr;
+    for (const form::Control &label : form::Controls()) {
+        if (label.kind == form::ControlKind::Label && controlWindow(label) == control)
+            return &label;
+    }
+    return nullptr;
 }
 
 HWND MainWindow::controlWindow(const form::Control &control) const

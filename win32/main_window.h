@@ -7,6 +7,8 @@
 #include "dpi_scale.h"
 #include "gdi_object.h"
 #include "list_box_view.h"
+#include "live_region.h"
+#include "palette.h"
 #include "statement_box.h"
 
 #include <ranking/ranking_board.h>
@@ -14,6 +16,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace win32 {
@@ -27,13 +30,24 @@ public:
     static constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     static constexpr DWORD exStyle = 0;
 
-    /// Runs the load step and creates the window, not yet shown.
-    explicit MainWindow(HINSTANCE instance);
-    ~MainWindow();
+    /// Runs the load step. The window's accessible names go through
+    /// @p accessibility, or the system's service when it is nullptr.
+    explicit MainWindow(IAccPropServices *accessibility = nullptr);
+
+    /// Creates the window, not yet shown; false when that fails, with the
+    /// reason in startFailure().
+    [[nodiscard]] bool create(HINSTANCE instance);
+    /// Why create() failed, in Bulgarian, for the user.
+    [[nodiscard]] const std::wstring &startFailure() const { return m_startFailure; }
 
     /// Closes the window once it has painted itself for the first time: for
     /// start-up measurements and smoke tests.
     void quitAfterFirstPaint() { m_quitAfterFirstPaint = true; }
+
+    /// Where the window learns whether high contrast is on; the system's
+    /// setting unless a test stands in for it. Read at creation and whenever
+    /// the system's settings or colours change.
+    void readHighContrastFrom(bool (*isOn)()) { m_highContrastOn = isOn; }
 
     [[nodiscard]] const ranking::RankingBoard &board() const { return m_board; }
     [[nodiscard]] UINT dpi() const { return m_scale.dpi(); }
@@ -43,7 +57,8 @@ public:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static void registerClass(HINSTANCE instance);
+    [[nodiscard]] bool registerClass(HINSTANCE instance);
+    bool fail(const wchar_t *what);
 
     LRESULT onCreate();
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
@@ -54,9 +69,11 @@ private:
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT onNextDialogControl(WPARAM wParam, LPARAM lParam);
     LRESULT onActivate(WPARAM wParam);
+    LRESULT onColoursChanged();
     LRESULT onDestroy();
 
-    void createControls();
+    [[nodiscard]] bool createControls();
+    [[nodiscard]] bool controlsComplete();
     void createLabel(const form::Control &label);
     void nameControls();
     void scaleTo(UINT dpi);
@@ -64,15 +81,16 @@ private:
     void fitClientArea();
     void focusControl(HWND control);
     void pressCommand(int index);
-    [[nodiscard]] bool isLabel(HWND control) const;
+    [[nodiscard]] const form::Control *labelOf(HWND control) const;
     [[nodiscard]] HWND controlWindow(const form::Control &control) const;
 
     ranking::RankingBoard m_board;
     DpiScale m_scale{USER_DEFAULT_SCREEN_DPI};
     Font m_font;
-    Brush m_background;
-    Brush m_labelBackground;
+    Palette m_palette;
+    bool (*m_highContrastOn)() = HighContrastOn;
     AccessibleNames m_names;
+    std::unique_ptr<LiveRegion> m_liveRegion;
     std::unique_ptr<StatementBox> m_statement;
     std::vector<std::unique_ptr<ListBoxView>> m_lists;
     std::vector<std::unique_ptr<CommandButton>> m_buttons;
@@ -81,6 +99,7 @@ private:
     bool m_accessibleNamesSet = false;
     bool m_quitAfterFirstPaint = false;
     bool m_painted = false;
+    std::wstring m_startFailure;
 };
 
 } // namespace win32

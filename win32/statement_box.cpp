@@ -12,19 +12,20 @@ StatementBox::StatementBox(HWND parent, const form::Control &control, const DpiS
     : m_edit(CreateChildControl(parent, control, L"EDIT",
                                 WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
                                 WS_EX_CLIENTEDGE, scale, font))
-{
-    SetWindowSubclass(m_edit, subclassProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
-}
+    , m_guarded(m_edit &&
+                SetWindowSubclass(m_edit, subclassProcedure, 0, reinterpret_cast<DWORD_PTR>(this)))
+{}
 
 StatementBox::~StatementBox()
 {
-    RemoveWindowSubclass(m_edit, subclassProcedure, 0);
+    if (m_guarded)
+        RemoveWindowSubclass(m_edit, subclassProcedure, 0);
 }
 
 LRESULT CALLBACK StatementBox::subclassProcedure(HWND edit, UINT message, WPARAM wParam,
                                                  LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
-    if (changesText(message))
+    if (changesText(message) || isEscape(message, wParam))
         return 0;
     if (message == WM_GETDLGCODE)
         return dialogCode(edit, wParam, lParam);
@@ -49,6 +50,14 @@ bool StatementBox::changesText(UINT message)
     default:
         return false;
     }
+}
+
+// A multi-line EDIT in a window driven by IsDialogMessage posts WM_CLOSE to
+// its parent on Escape; no control of this window closes it.
+bool StatementBox::isEscape(UINT message, WPARAM wParam)
+{
+    return ((message == WM_KEYDOWN || message == WM_KEYUP) && wParam == VK_ESCAPE) ||
+           (message == WM_CHAR && wParam == 0x1B);
 }
 
 // A multi-line edit asks for every key; leaving Tab to the dialog manager

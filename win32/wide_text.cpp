@@ -16,17 +16,4 @@ std::wstring Widen(std::string_view utf8)
     return wide;
 }
 
-std::string Narrow(std::wstring_view utf16)
-{
-    if (utf16.empty())
-        return {};
-    const int length = static_cast<int>(utf16.size());
-    const int narrowLength =
-        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(narrowLength), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), length, narrow.data(), narrowLength, nullptr,
-                        nullptr);
-    return narrow;
-}
-
 } // namespace win32

@@ -9,7 +9,4 @@ namespace win32 {
 /// UTF-8 to the UTF-16 that the W functions take.
 [[nodiscard]] std::wstring Widen(std::string_view utf8);
 
-/// UTF-16 back to UTF-8.
-[[nodiscard]] std::string Narrow(std::wstring_view utf16);
-
 } // namespace win32

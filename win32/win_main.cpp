@@ -1,23 +1,60 @@
 // SPDX-License-Identifier: MIT
+#include "instance_mutex.h"
 #include "main_window.h"
 #include "message_loop.h"
+#include "wide_text.h"
+
+#include <form/exercise_texts.h>
 
 #include <windows.h>
 
 #include <objbase.h>
 
+#include <string>
+
+namespace {
+
+constexpr int failed = 1;
+
+int ReportFailure(const std::wstring &text)
+{
+    MessageBoxW(nullptr, text.c_str(), win32::Widen(ExerciseTexts::shortTitle).c_str(),
+                MB_OK | MB_ICONERROR);
+    return failed;
+}
+
+int ReportStartFailure(const std::wstring &reason)
+{
+    return ReportFailure(L"Програмата не можа да стартира: " + reason + L".");
+}
+
+int Run(HINSTANCE instance, int showCommand)
+{
+    const win32::InstanceMutex running(RUNNING_MUTEX);
+    win32::MainWindow window;
+    if (!window.create(instance))
+        return ReportStartFailure(window.startFailure());
+    if (GetEnvironmentVariableW(L"LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT", nullptr, 0) > 0)
+        window.quitAfterFirstPaint();
+    ShowWindow(window.handle(), showCommand);
+    UpdateWindow(window.handle());
+    const int exitCode = win32::RunMessageLoop(window.handle());
+    if (window.failed())
+        return ReportFailure(L"Програмата спря поради вътрешна грешка.");
+    return exitCode;
+}
+
+} // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     // Apartment-threaded COM for the accessible names of the controls.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    int exitCode = 0;
-    {
-        win32::MainWindow window(instance);
-        if (GetEnvironmentVariableW(L"LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT", nullptr, 0) > 0)
-            window.quitAfterFirstPaint();
-        ShowWindow(window.handle(), showCommand);
-        UpdateWindow(window.handle());
-        exitCode = win32::RunMessageLoop(window.handle());
+    int exitCode = failed;
+    try {
+        exitCode = Run(instance, showCommand);
+    } catch (...) {
+        exitCode = ReportStartFailure(L"вътрешна грешка");
     }
     if (SUCCEEDED(com))
         CoUninitialize();

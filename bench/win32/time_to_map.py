@@ -1,11 +1,11 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Start-up of Windows programs under Wine, from exec to their window being
-mapped on the X server, taken side by side: the two programs run in turn,
-RUNS times each after one warm-up run, and the program's median is given as a
-ratio to the floor's. Needs an X display and python3-xlib.
+mapped on the X server, taken side by side: the programs run in turn, RUNS
+times each after one warm-up run, and the program's median is given as a
+ratio to each floor's. Needs an X display and python3-xlib.
 
-    time_to_map.py RUNS PROGRAM FLOOR
+    time_to_map.py RUNS PROGRAM FLOOR...
 """
 
 import statistics
@@ -40,20 +40,21 @@ def time_to_map(connection, program):
 
 
 def main():
-    runs, program, floor = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+    runs, program, floors = int(sys.argv[1]), sys.argv[2], sys.argv[3:]
     connection = display.Display()
     connection.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
     connection.sync()
-    times = {program: [], floor: []}
+    times = {name: [] for name in [program] + floors}
     for run in range(runs + 1):
-        for name in (program, floor):
+        for name in times:
             elapsed = time_to_map(connection, name)
             if run > 0:
                 times[name].append(elapsed)
     medians = {name: statistics.median(values) for name, values in times.items()}
     for name, values in times.items():
         print(f"{name}: median {medians[name]:.0f} ms, best {min(values):.0f} ms")
-    print(f"ratio of medians {medians[program] / medians[floor]:.2f}")
+    for floor in floors:
+        print(f"ratio of medians to {floor}: {medians[program] / medians[floor]:.2f}")
 
 
 if __name__ == "__main__":

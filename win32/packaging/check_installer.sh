@@ -1,40 +1,86 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs silently under Wine, starts and closes the installed program,
-# uninstalls, and checks that nothing the installer wrote is left.
+# The per-user installer under Wine, silently: it installs, the installed
+# program starts and closes, neither it nor the uninstaller changes anything
+# while the program runs (exit code 2), and uninstalling leaves nothing the
+# installer wrote.
+#   check_installer.sh INSTALLER RUNNING_CHECK
 set -euo pipefail
-installer=$1
+running_check=$2
+# Started from a folder whose name has spaces and Cyrillic letters.
+downloads="$WINEPREFIX/drive_c/users/Public/Изтеглени файлове"
+mkdir -p "$downloads"
+installer="$downloads/$(basename "$1")"
+cp "$1" "$installer"
 : "${WINEPREFIX:?}" "${WINE:=wine}"
 
 users=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -1)
 folder="$users/AppData/Local/Programs/LanguageRanking"
-shortcut="$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Language Ranking.lnk"
+shortcut="$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Класация на езиците.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\example.klasacia.LanguageRanking'
+
+# A program ended by a test before may hold its mutex a moment longer.
+wait_until_closed() {
+    for _ in $(seq 50); do
+        "$WINE" "$running_check" 2 </dev/null >/dev/null 2>&1 && return 0
+        sleep 0.2
+    done
+    fail "the program still runs"
+}
+
+wait_until_running() {
+    for _ in $(seq 100); do
+        "$WINE" "$running_check" 2 </dev/null >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "the program did not start"
+}
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+quiet() { "$@" </dev/null >/dev/null 2>&1; }
 
-"$WINE" "$installer" /S </dev/null >/dev/null 2>&1
+wait_until_closed
+quiet "$WINE" "$installer" /S || fail "the installer ended with exit code $?"
 for file in language-ranking.exe README.txt uninstall.exe; do
     [ -f "$folder/$file" ] || fail "$folder/$file not installed"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
-"$WINE" reg query "$key" </dev/null >/dev/null 2>&1 || fail "no uninstall entry"
+for value in DisplayName Publisher DisplayVersion EstimatedSize; do
+    quiet "$WINE" reg query "$key" /v "$value" || fail "no $value in the uninstall entry"
+done
 
-LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT=1 "$WINE" "$folder/language-ranking.exe" </dev/null \
-    >/dev/null 2>&1 || fail "the installed program ended with exit code $?"
+LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT=1 quiet "$WINE" "$folder/language-ranking.exe" ||
+    fail "the installed program ended with exit code $?"
+
+# While the program runs. The uninstaller runs in place (_?=) to give its exit code.
+"$WINE" "$folder/language-ranking.exe" </dev/null >/dev/null 2>&1 &
+program=$!
+wait_until_running
+status=0
+quiet "$WINE" "$installer" /S || status=$?
+uninstall_status=0
+quiet "$WINE" "$folder/uninstall.exe" /S "_?=$("$WINE" winepath -w "$folder" 2>/dev/null | tr -d '\r')" ||
+    uninstall_status=$?
+kill "$program"
+wait "$program" 2>/dev/null || true
+wait_until_closed
+[ "$status" -eq 2 ] || fail "the installer ended with $status while the program ran, not 2"
+[ "$uninstall_status" -eq 2 ] || fail "the uninstaller ended with $uninstall_status while the program ran, not 2"
+[ -f "$folder/language-ranking.exe" ] && [ -f "$shortcut" ] ||
+    fail "a refused uninstallation removed files"
 
 # The uninstaller runs from a copy in the temporary folder and returns at once.
-"$WINE" "$folder/uninstall.exe" /S </dev/null >/dev/null 2>&1
+quiet "$WINE" "$folder/uninstall.exe" /S
 for _ in $(seq 50); do
     [ -e "$folder" ] || break
     sleep 0.2
 done
 [ ! -e "$folder" ] || fail "$folder is left: $(ls "$folder")"
 [ ! -e "$shortcut" ] || fail "the shortcut is left"
-if "$WINE" reg query "$key" </dev/null >/dev/null 2>&1; then
+if quiet "$WINE" reg query "$key"; then
     fail "the uninstall entry is left"
 fi
-echo "installed, ran and uninstalled"
+echo "installed, ran, refused while running, uninstalled"

@@ -13,10 +13,15 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <map>
 #include <memory>
 #include <random>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 using form::ControlKind;
@@ -47,6 +52,128 @@ bool hasStyle(HWND window, LONG_PTR style)
     return (GetWindowLongPtrW(window, GWL_STYLE) & style) == style;
 }
 
+// Stands in for the system's Dynamic Annotation service (which Wine lacks)
+// and keeps what the window asks it to set on each control.
+class RecordingAccPropServices final : public IAccPropServices
+{
+public:
+    using Key = std::pair<HWND, GUID>;
+    struct KeyOrder
+    {
+        bool operator()(const Key &left, const Key &right) const
+        {
+            if (left.first != right.first)
+                return left.first < right.first;
+            return std::memcmp(&left.second, &right.second, sizeof(GUID)) < 0;
+        }
+    };
+    std::map<Key, std::wstring, KeyOrder> strings;
+    std::map<Key, LONG, KeyOrder> numbers;
+    std::vector<HWND> cleared;
+
+    [[nodiscard]] std::wstring string(HWND window, const GUID &id) const
+    {
+        const auto found = strings.find({window, id});
+        return found == strings.end() ? std::wstring() : found->second;
+    }
+    [[nodiscard]] LONG number(HWND window, const GUID &id) const
+    {
+        const auto found = numbers.find({window, id});
+        return found == numbers.end() ? -1 : found->second;
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void **object) override
+    {
+        if (id != IID_IUnknown && id != IID_IAccPropServices) {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        *object = this;
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    HRESULT STDMETHODCALLTYPE SetHwndPropStr(HWND window, DWORD object, DWORD child, MSAAPROPID id,
+                                             LPCWSTR text) override
+    {
+        if (object != static_cast<DWORD>(OBJID_CLIENT) || child != CHILDID_SELF)
+            return E_INVALIDARG;
+        strings[{window, id}] = text;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE SetHwndProp(HWND window, DWORD object, DWORD child, MSAAPROPID id,
+                                          VARIANT value) override
+    {
+        if (object != static_cast<DWORD>(OBJID_CLIENT) || child != CHILDID_SELF ||
+            value.vt != VT_I4)
+            return E_INVALIDARG;
+        numbers[{window, id}] = value.lVal;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ClearHwndProps(HWND window, DWORD, DWORD, const MSAAPROPID *,
+                                             int) override
+    {
+        cleared.push_back(window);
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE SetPropValue(const BYTE *, DWORD, MSAAPROPID, VARIANT) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetPropServer(const BYTE *, DWORD, const MSAAPROPID *, int,
+                                            IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ClearProps(const BYTE *, DWORD, const MSAAPROPID *, int) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID *, int,
+                                                IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE **,
+                                                        DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DecomposeHwndIdentityString(const BYTE *, DWORD, HWND *, DWORD *,
+                                                          DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID *, int,
+                                                 IAccPropServer *, AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ClearHmenuProps(HMENU, DWORD, const MSAAPROPID *, int) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ComposeHmenuIdentityString(HMENU, DWORD, BYTE **, DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DecomposeHmenuIdentityString(const BYTE *, DWORD, HMENU *,
+                                                           DWORD *) override
+    {
+        return E_NOTIMPL;
+    }
+};
+
 class MainWindowTest : public ::testing::Test
 {
 protected:
@@ -55,7 +182,8 @@ protected:
 
     void SetUp() override
     {
-        m_window = std::make_unique<win32::MainWindow>(GetModuleHandleW(nullptr));
+        m_window = std::make_unique<win32::MainWindow>(&m_accessibility);
+        ASSERT_TRUE(m_window->create(GetModuleHandleW(nullptr))) << m_window->startFailure();
         ShowWindow(window(), SW_SHOWNORMAL);
         SetForegroundWindow(window());
         UpdateWindow(window());
@@ -64,12 +192,14 @@ protected:
 
     void TearDown() override
     {
-        m_window.reset();
+        if (window())
+            DestroyWindow(window());
         processMessages();
+        m_window.reset();
     }
 
     [[nodiscard]] const win32::MainWindow &form() const { return *m_window; }
-    [[nodiscard]] HWND window() const { return m_window->handle(); }
+    [[nodiscard]] HWND window() const { return m_window ? m_window->handle() : nullptr; }
     [[nodiscard]] const ranking::RankingBoard &board() const { return m_window->board(); }
 
     [[nodiscard]] HWND control(ControlKind kind, int index) const
@@ -98,6 +228,12 @@ protected:
     {
         const HWND list = control(ControlKind::List, static_cast<int>(role));
         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        notifySelectionChange(role);
+    }
+
+    void notifySelectionChange(ranking::ListRole role) const
+    {
+        const HWND list = control(ControlKind::List, static_cast<int>(role));
         SendMessageW(window(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
     }
@@ -142,6 +278,20 @@ protected:
         }
     }
 
+    [[nodiscard]] static std::vector<COLORREF> capture(HWND control)
+    {
+        GdiFlush();
+        RECT client{};
+        GetClientRect(control, &client);
+        const HDC dc = GetDC(control);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < client.bottom; ++y)
+            for (int x = 0; x < client.right; ++x)
+                pixels.push_back(GetPixel(dc, x, y));
+        ReleaseDC(control, dc);
+        return pixels;
+    }
+
     [[nodiscard]] RECT placeInClient(HWND control) const
     {
         RECT place{};
@@ -176,6 +326,36 @@ protected:
         }
     }
 
+    // The window's face, and the face and the text colour of each label and
+    // button, as painted at 96 DPI.
+    template <typename FaceAndText>
+    void expectPainted(COLORREF windowFace, FaceAndText faceAndText) const
+    {
+        RedrawWindow(window(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        processMessages();
+        GdiFlush();
+        const HDC windowDc = GetDC(window());
+        const auto colourAt = [windowDc](int x, int y) {
+            return GetPixel(windowDc, x, y);
+        };
+        EXPECT_EQ(colourAt(2, 2), windowFace);
+        for (const form::Control &each : form::Controls()) {
+            if (!each.background || each.kind == ControlKind::List)
+                continue;
+            SCOPED_TRACE(each.name);
+            const auto [face, text] = faceAndText(each);
+            const form::Geometry &place = each.geometry;
+            // Inside the face, clear of the edge, the focus rectangle and the text.
+            EXPECT_EQ(colourAt(place.left + 3, place.top + place.height / 2), face);
+            int textPixels = 0;
+            for (int x = place.left; x < place.left + place.width; ++x)
+                textPixels += colourAt(x, place.top + place.height / 2) == text;
+            EXPECT_GT(textPixels, 0) << "text of its colour on the face";
+        }
+        ReleaseDC(window(), windowDc);
+    }
+
     [[nodiscard]] std::vector<HWND> tabCycle(bool backwards) const
     {
         BYTE keys[256]{};
@@ -192,7 +372,7 @@ protected:
         return visited;
     }
 
-private:
+    RecordingAccPropServices m_accessibility;
     std::unique_ptr<win32::MainWindow> m_window;
 };
 
@@ -266,6 +446,31 @@ TEST_F(MainWindowTest, PressesAndSelectionsKeepEveryListBoxAMirrorOfTheBoard)
     press(form::Delete);
     expectListsMirrorBoard("delete");
     EXPECT_EQ(board().RankingList().ListCount(), 0);
+}
+
+// The list box's own scrolling on a new selection is not the form's rule: a
+// list moves only as far as its selected row needs to be seen whole.
+TEST_F(MainWindowTest, AListScrollsOnlyAsFarAsItsNewSelectionNeeds)
+{
+    using enum ranking::ListRole;
+    const HWND speakers = control(ControlKind::List, static_cast<int>(Speakers));
+    RECT client{};
+    GetClientRect(speakers, &client);
+    const auto rows =
+        static_cast<int>(client.bottom / SendMessageW(speakers, LB_GETITEMHEIGHT, 0, 0));
+    const int count = board().SpeakersList().ListCount();
+    ASSERT_LT(rows, count) << "the list scrolls";
+    for (int top = 0; top <= count - rows; ++top) {
+        for (int index = 0; index < count; ++index) {
+            SCOPED_TRACE("top " + std::to_string(top) + ", row " + std::to_string(index));
+            SendMessageW(speakers, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+            SendMessageW(speakers, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            SendMessageW(speakers, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+            notifySelectionChange(Speakers);
+            EXPECT_EQ(SendMessageW(speakers, LB_GETTOPINDEX, 0, 0),
+                      form::TopRowShowing(index, top, rows));
+        }
+    }
 }
 
 TEST_F(MainWindowTest, SeededRandomClicksKeepTheMirror)
@@ -343,67 +548,233 @@ TEST_F(MainWindowTest, TabAndShiftTabFollowTheFormsOrderAndKeysPressButtons)
     EXPECT_EQ(board().RankingList().ListCount(), 0) << "Enter presses the focused button";
 }
 
-TEST_F(MainWindowTest, PaintsTheExactColours)
+TEST_F(MainWindowTest, EscapeInNoControlClosesTheWindow)
 {
-    RedrawWindow(window(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    processMessages();
-    GdiFlush();
-    const HDC windowDc = GetDC(window());
-    const auto colourAt = [windowDc](int x, int y) {
-        return GetPixel(windowDc, x, y);
+    for (const form::Control *each : form::TabOrder()) {
+        SCOPED_TRACE(each->name);
+        SetFocus(control(each->kind, each->index));
+        for (const UINT message : {WM_KEYDOWN, WM_CHAR, WM_KEYUP}) {
+            MSG keyMessage{GetFocus(), message, VK_ESCAPE, 1, 0, {}};
+            if (!IsDialogMessageW(window(), &keyMessage))
+                DispatchMessageW(&keyMessage);
+            processMessages();
+        }
+        ASSERT_TRUE(IsWindow(window()));
+        EXPECT_TRUE(IsWindowVisible(window()));
+    }
+}
+
+// Automation may set a list box's selection without the notification a click
+// sends; the buttons act on what the boxes show all the same.
+TEST_F(MainWindowTest, ButtonsActOnTheSelectionTheListBoxesShow)
+{
+    using enum ranking::ListRole;
+    const auto setQuietly = [this](ranking::ListRole role, int index) {
+        SendMessageW(control(ControlKind::List, static_cast<int>(role)), LB_SETCURSEL,
+                     static_cast<WPARAM>(index), 0);
     };
+    setQuietly(Speakers, 4);
+    setQuietly(Languages, 5);
+    press(form::Enter);
+    ASSERT_EQ(board().RankingList().Items(), std::vector<std::string>{"500 немски"});
+    expectListsMirrorBoard("enter what is shown");
+
+    setQuietly(Ranking, 0);
+    press(form::TakeOut);
+    EXPECT_EQ(board().RankingList().ListCount(), 0);
+    expectListsMirrorBoard("take out what is shown");
+
+    select(Speakers, -1);
+    EXPECT_EQ(board().SpeakersList().ListIndex(), -1) << "a cleared selection counts";
+    press(form::Enter);
+    EXPECT_EQ(board().RankingList().ListCount(), 0);
+    setQuietly(Speakers, 2);
+    setQuietly(Languages, -1);
+    press(form::Enter);
+    EXPECT_EQ(board().RankingList().ListCount(), 0) << "no language shown, none entered";
+    expectListsMirrorBoard("nothing to enter");
+}
+
+// Rows the wheel scrolled away, then a press: the box shows its rows and its
+// scroll position as a full repaint and the form's rules have them.
+TEST_F(MainWindowTest, WheelScrolledListsRepaintAndDeleteScrollsThemHome)
+{
+    using enum ranking::ListRole;
+    const std::array<HWND, 2> sources{control(ControlKind::List, static_cast<int>(Speakers)),
+                                      control(ControlKind::List, static_cast<int>(Languages))};
+    const auto scrollDown = [&sources] {
+        for (const HWND list : sources) {
+            RECT place{};
+            GetWindowRect(list, &place);
+            SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA),
+                         MAKELPARAM(place.left + 5, place.top + 5));
+            ASSERT_GT(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 0);
+        }
+    };
+    scrollDown();
+    press(form::Delete);
+    for (const HWND list : sources)
+        EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 0) << "first rows in view";
+
+    scrollDown();
+    UpdateWindow(window());
+    processMessages();
+    press(form::Enter);
+    processMessages();
+    ASSERT_EQ(board().RankingList().ListCount(), 1);
+    for (const HWND list : sources) {
+        const std::vector<COLORREF> painted = capture(list);
+        RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        EXPECT_TRUE(painted == capture(list)) << "rows painted as they are";
+    }
+    expectListsMirrorBoard("enter after scrolling");
+}
+
+std::vector<std::pair<HWND, std::wstring>> liveRegionEvents;
+
+void CALLBACK recordLiveRegionEvent(HWINEVENTHOOK, DWORD, HWND source, LONG object, LONG child,
+                                    DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT && child == CHILDID_SELF)
+        liveRegionEvents.emplace_back(source, windowText(source));
+}
+
+TEST_F(MainWindowTest, EachPressIsSaidOnceThroughAPoliteLiveRegion)
+{
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                        recordLiveRegionEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    ranking::RankingBoard expected;
+    form::Load(expected);
+    const auto expectSaid = [&](int command) {
+        liveRegionEvents.clear();
+        press(command);
+        processMessages();
+        const std::string sentence = form::RunCommand(expected, command);
+        ASSERT_EQ(liveRegionEvents.size(), 1u) << sentence;
+        const auto [region, text] = liveRegionEvents.front();
+        EXPECT_EQ(text, Widen(sentence));
+        EXPECT_EQ(GetParent(region), window());
+        EXPECT_EQ(m_accessibility.number(region, win32::LiveSettingProperty),
+                  win32::politeLiveSetting);
+        RECT place{};
+        GetClientRect(region, &place);
+        EXPECT_TRUE(IsRectEmpty(&place)) << "not on the form";
+    };
+    expectSaid(form::Enter);
+    expectSaid(form::Enter);
+    expectSaid(form::TakeOut);
+    select(ranking::ListRole::Ranking, 0);
+    expected.RankingList().SetListIndex(0);
+    expectSaid(form::TakeOut);
+    expectSaid(form::Delete);
+    UnhookWinEvent(hook);
+}
+
+bool highContrastSetting = false;
+
+TEST_F(MainWindowTest, PaintsTheExactColoursAndTheSystemsInHighContrast)
+{
     const auto rgb = [](form::Colour colour) {
         return RGB(colour.red, colour.green, colour.blue);
     };
+    expectPainted(rgb(form::windowBackground), [rgb](const form::Control &each) {
+        return std::pair{rgb(*each.background), rgb(form::textOnFixedColour)};
+    });
 
-    EXPECT_EQ(colourAt(2, 2), rgb(form::windowBackground));
-    for (const form::Control &each : form::Controls()) {
-        if (!each.background || each.kind == ControlKind::List)
-            continue;
-        SCOPED_TRACE(each.name);
-        const form::Geometry &place = each.geometry;
-        // Inside the face, clear of the edge, the focus rectangle and the text.
-        EXPECT_EQ(colourAt(place.left + 3, place.top + place.height / 2), rgb(*each.background));
-        int black = 0;
-        for (int x = place.left; x < place.left + place.width; ++x)
-            black += colourAt(x, place.top + place.height / 2) == rgb(form::textOnFixedColour);
-        EXPECT_GT(black, 0) << "black text on the face";
+    // Wine keeps no high-contrast setting: a stand-in switches it, at run time.
+    highContrastSetting = true;
+    m_window->readHighContrastFrom([] { return highContrastSetting; });
+    SendMessageW(window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    expectPainted(GetSysColor(COLOR_WINDOW), [](const form::Control &each) {
+        return each.kind == ControlKind::Command
+                   ? std::pair{GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)}
+                   : std::pair{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
+    });
+
+    highContrastSetting = false;
+    SendMessageW(window(), WM_SYSCOLORCHANGE, 0, 0);
+    expectPainted(rgb(form::windowBackground), [rgb](const form::Control &each) {
+        return std::pair{rgb(*each.background), rgb(form::textOnFixedColour)};
+    });
+}
+
+TEST_F(MainWindowTest, AWindowMovedToAnotherDpiScalesTheWholeForm)
+{
+    for (const UINT dpi : {120u, 144u, 192u}) {
+        SCOPED_TRACE(std::to_string(dpi) + " DPI");
+        RECT suggested{};
+        GetWindowRect(window(), &suggested);
+        SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        expectFormAtDpi(dpi);
+        expectListsMirrorBoard(std::to_string(dpi) + " DPI");
     }
-    ReleaseDC(window(), windowDc);
 }
 
-TEST_F(MainWindowTest, AWindowAt192DpiScalesTheWholeForm)
+TEST_F(MainWindowTest, ListsAndStatementGetTheFormsAccessibleNamesUntilTheWindowGoes)
 {
-    RECT suggested{};
-    GetWindowRect(window(), &suggested);
-    SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
-                 reinterpret_cast<LPARAM>(&suggested));
-    expectFormAtDpi(192);
-    expectListsMirrorBoard("192 DPI");
-}
-
-// Wine has no Dynamic Annotation service: there the test says so and stops.
-TEST_F(MainWindowTest, ListsAndStatementHaveTheFormsAccessibleNames)
-{
-    if (!form().accessibleNamesSet())
-        GTEST_SKIP() << "no IAccPropServices on this system";
+    std::vector<HWND> named;
     for (const form::Control &each : form::Controls()) {
         if (each.kind != ControlKind::List && each.kind != ControlKind::Statement)
             continue;
-        IAccessible *accessible = nullptr;
-        ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(
-            control(each.kind, each.index), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-            reinterpret_cast<void **>(&accessible))));
-        VARIANT self{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        BSTR name = nullptr;
-        accessible->get_accName(self, &name);
-        EXPECT_EQ(std::wstring(name ? name : L""), Widen(each.accessibleName)) << each.name;
-        SysFreeString(name);
-        accessible->Release();
+        const HWND shown = control(each.kind, each.index);
+        named.push_back(shown);
+        EXPECT_EQ(m_accessibility.string(shown, PROPID_ACC_NAME), Widen(each.accessibleName))
+            << each.name;
     }
+    EXPECT_TRUE(form().accessibleNamesSet());
+    DestroyWindow(window());
+    for (const HWND each : named)
+        EXPECT_NE(std::find(m_accessibility.cleared.begin(), m_accessibility.cleared.end(), each),
+                  m_accessibility.cleared.end());
+}
+
+// A window whose handler throws on one message.
+class ThrowingWindow final : public win32::BaseWindow<ThrowingWindow>
+{
+public:
+    explicit ThrowingWindow(UINT throwOn)
+        : m_throwOn(throwOn)
+    {}
+
+    bool create()
+    {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = windowProcedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"ThrowingWindow";
+        RegisterClassExW(&windowClass);
+        return CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPED, 0, 0, 100, 100,
+                               nullptr, nullptr, windowClass.hInstance, this) != nullptr;
+    }
+
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == m_throwOn)
+            throw std::runtime_error("the handler failed");
+        return DefWindowProcW(m_window, message, wParam, lParam);
+    }
+
+private:
+    UINT m_throwOn;
+};
+
+TEST(BaseWindow, AHandlerThatThrowsFailsTheCreationOrClosesTheWindow)
+{
+    ThrowingWindow failsToCreate(WM_CREATE);
+    EXPECT_FALSE(failsToCreate.create());
+    EXPECT_TRUE(failsToCreate.failed());
+
+    ThrowingWindow failsLater(WM_APP);
+    ASSERT_TRUE(failsLater.create());
+    const HWND window = failsLater.handle();
+    EXPECT_FALSE(failsLater.failed());
+    SendMessageW(window, WM_APP, 0, 0);
+    EXPECT_TRUE(failsLater.failed());
+    EXPECT_FALSE(IsWindow(window));
 }
 
 std::wstring programBesideThisOne()

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "accessible_names.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace win32 {
+
+/// A polite live region: a STATIC child of no size that holds the last thing
+/// said, so that a screen reader (Narrator, NVDA) reads each new text once.
+class LiveRegion
+{
+public:
+    LiveRegion(HWND parent, int id, AccessibleNames &names);
+    LiveRegion(const LiveRegion &) = delete;
+    LiveRegion &operator=(const LiveRegion &) = delete;
+
+    [[nodiscard]] HWND handle() const { return m_static; }
+
+    /// Sets @p text and tells the accessibility clients that it changed.
+    void announce(const std::wstring &text) const;
+
+private:
+    HWND m_static;
+};
+
+} // namespace win32
