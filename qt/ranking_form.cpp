@@ -120,6 +120,12 @@ RankingForm::RankingForm(QWidget *parent)
 void RankingForm::commandClicked(int index)
 {
     const std::string change = form::RunCommand(m_board, index);
+    // Изтрий brings back the start, where each list shows its first items;
+    // a selection that stays on the first item would not scroll its list.
+    if (index == form::Delete) {
+        for (ItemListView *list : findChildren<ItemListView *>())
+            list->scrollToTop();
+    }
     if (!change.empty())
         announceRankingChange(QString::fromStdString(change));
 }

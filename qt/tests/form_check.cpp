@@ -34,3 +34,25 @@ QString MirrorFault(const RankingForm &form)
     }
     return {};
 }
+
+QList<ColourSample> FixedColourSamples()
+{
+    using form::ControlKind;
+    const QRect title = rectOf(form::ControlAt(ControlKind::Label, 0));
+    const QRect enter = rectOf(form::ControlAt(ControlKind::Command, 0));
+    const QRect takeOut = rectOf(form::ControlAt(ControlKind::Command, 1));
+    const QColor window = colourOf(form::windowBackground);
+    QList<ColourSample> samples{
+        {QStringLiteral("window left of the title"), QPoint(title.left() / 2, title.top() + 4),
+         window},
+        {QStringLiteral("window between buttons"),
+         QPoint((enter.right() + takeOut.left()) / 2, enter.center().y()), window},
+    };
+    // Inside the border and the rounded corner of a button, above a label's text.
+    for (const form::Control &def : form::Controls()) {
+        if (def.background)
+            samples.append({QLatin1String(def.name), rectOf(def).topLeft() + QPoint(3, 2),
+                            colourOf(*def.background)});
+    }
+    return samples;
+}
