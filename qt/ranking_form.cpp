@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ranking_form.h"
 
+#include "announcement.h"
 #include "app_identity.h"
 #include "command_button.h"
 #include "item_list_view.h"
@@ -99,6 +100,7 @@ RankingForm::RankingForm(QWidget *parent)
     : QWidget(parent)
     , m_models{ItemListModel(m_board.SpeakersList()), ItemListModel(m_board.LanguagesList()),
                ItemListModel(m_board.RankingList())}
+    , m_announcement(new Announcement(this))
 {
     static const bool accessibleFormInstalled = (QAccessible::installFactory(accessibleForm), true);
     Q_UNUSED(accessibleFormInstalled);
@@ -119,25 +121,15 @@ RankingForm::RankingForm(QWidget *parent)
 
 void RankingForm::commandClicked(int index)
 {
-    const std::string change = form::RunCommand(m_board, index);
+    const std::string sentence = form::RunCommand(m_board, index);
     // Изтрий brings back the start, where each list shows its first items;
     // a selection that stays on the first item would not scroll its list.
     if (index == form::Delete) {
         for (ItemListView *list : findChildren<ItemListView *>())
             list->scrollToTop();
     }
-    if (!change.empty())
-        announceRankingChange(QString::fromStdString(change));
-}
-
-// Qt's bridge to the desktop's accessibility bus passes on no announcements or
-// child-list changes, but does pass on a changed description: the ranking list
-// describes its latest change (setting it sends the event), and a screen
-// reader can read that again whenever it comes to the list.
-void RankingForm::announceRankingChange(const QString &change)
-{
-    const char *name = form::ListControl(ranking::ListRole::Ranking).name;
-    findChild<ItemListView *>(QLatin1String(name))->setAccessibleDescription(change);
+    if (!sentence.empty())
+        m_announcement->announce(QString::fromStdString(sentence));
 }
 
 ItemListModel &RankingForm::modelOf(ranking::ListRole role)
@@ -169,8 +161,14 @@ void RankingForm::createLists()
         list->setObjectName(QLatin1String(def.name));
         list->setGeometry(rectOf(def));
         setUpScrollBox(list);
-        list->setAccessibleName(QString::fromUtf8(def.accessibleName));
+        const QString name = QString::fromUtf8(def.accessibleName);
+        list->setAccessibleName(name);
         findChild<QLabel *>(QLatin1String(form::LabelOf(def)->name))->setBuddy(list);
+        // A screen reader says nothing of an empty list's items, not even that
+        // there are none.
+        connect(list, &ItemListView::enteredEmpty, this, [this, name] {
+            m_announcement->announce(QString::fromUtf8("Списъкът „%1“ е празен.").arg(name));
+        });
     }
 }
 
