@@ -7,7 +7,9 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTextEdit>
 
 #include <memory>
 
@@ -25,6 +27,7 @@ private slots:
     void controlsHaveNamesAndRoles();
     void listItemsAndSelectionAreReadable();
     void selectionCanBeSetThroughAccessibility();
+    void statementLinesAreTheLinesOnScreen();
     void keyboardAloneCompletesAndEmptiesTheRanking();
     void eachPressIsAnnouncedOnce_data();
     void eachPressIsAnnouncedOnce();
@@ -271,6 +274,52 @@ void AccessibilityTest::selectionCanBeSetThroughAccessibility()
     QCOMPARE(m_form->board().RankingList().ListIndex(), 0);
     ranking = accessibleChild(u8("Класация"), QAccessible::List);
     QCOMPARE(selectedItems(ranking), QList<int>{0});
+}
+
+// A screen reader reads the statement line by line as the box shows it: the
+// same lines as a stock read-only text edit of the same width.
+void AccessibilityTest::statementLinesAreTheLinesOnScreen()
+{
+    auto *box = m_form->findChild<QPlainTextEdit *>(QStringLiteral("statement"));
+    QTextEdit stock(m_form.get());
+    stock.setReadOnly(true);
+    stock.setPlainText(box->toPlainText());
+    stock.setGeometry(box->geometry());
+    stock.setFrameStyle(box->frameStyle());
+    stock.setLineWidth(box->lineWidth());
+    stock.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    stock.show();
+    QCOMPARE(stock.viewport()->width(), box->viewport()->width());
+
+    QAccessibleTextInterface *ours =
+        accessibleChild(u8("Условие на задачата"), QAccessible::EditableText)->textInterface();
+    QAccessibleTextInterface *theirs =
+        QAccessible::queryAccessibleInterface(&stock)->textInterface();
+    QCOMPARE(ours->characterCount(), theirs->characterCount());
+    const auto line = [](QAccessibleTextInterface *text, int offset) {
+        int start = 0;
+        int end = 0;
+        const QString line = text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
+        return QStringLiteral("%1-%2 %3").arg(start).arg(end).arg(line);
+    };
+    QStringList lines;
+    for (int offset = 0; offset < ours->characterCount(); ++offset) {
+        QCOMPARE(line(ours, offset), line(theirs, offset));
+        if (!lines.contains(line(ours, offset)))
+            lines << line(ours, offset);
+    }
+    QVERIFY2(lines.size() > 15, qPrintable(lines.join(QLatin1Char('|'))));
+
+    // The lines before and after one in the middle.
+    const auto neighbours = [](QAccessibleTextInterface *text, int offset) {
+        int start = 0;
+        int end = 0;
+        QString found = text->textBeforeOffset(offset, QAccessible::LineBoundary, &start, &end);
+        found += QStringLiteral(" %1-%2|").arg(start).arg(end);
+        found += text->textAfterOffset(offset, QAccessible::LineBoundary, &start, &end);
+        return found + QStringLiteral(" %1-%2").arg(start).arg(end);
+    };
+    QCOMPARE(neighbours(ours, 300), neighbours(theirs, 300));
 }
 
 void AccessibilityTest::keyboardAloneCompletesAndEmptiesTheRanking()
