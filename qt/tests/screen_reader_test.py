@@ -130,6 +130,11 @@ def free_display():
     raise Failure(f"no free X display among :{DISPLAYS.start} to :{DISPLAYS.stop - 1}")
 
 
+def answers(display):
+    return subprocess.run(["xprop", "-display", display, "-root", "-len", "0"],
+                          capture_output=True).returncode == 0
+
+
 class Session:
     def __init__(self, program, work):
         self.program = program
@@ -170,9 +175,9 @@ class Session:
                 ["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                 f"xvfb-{number}.log",
             )
-            socket = f"/tmp/.X11-unix/X{number}"
+            # Ready once it answers, not once its socket exists.
             deadline = time.monotonic() + WAIT_SECONDS
-            while xvfb.poll() is None and not os.path.exists(socket):
+            while xvfb.poll() is None and not answers(f":{number}"):
                 if time.monotonic() > deadline:
                     raise Failure("Xvfb did not start")
                 time.sleep(0.05)
