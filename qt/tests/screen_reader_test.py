@@ -264,6 +264,16 @@ def run_checks(session):
                       "not one line of it after another")
     report(f"first line of the statement: {first_line!r}, Down: {line!r}")
 
+    # The desktop entry's StartupWMClass is the program's name (check_deb.sh).
+    window = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True,
+                            check=True).stdout.strip()
+    wm_class = subprocess.run(["xprop", "-id", window, "WM_CLASS"], capture_output=True,
+                              text=True, check=True).stdout.strip()
+    name = os.path.basename(session.program)
+    if not wm_class.endswith(f'"{name}", "{name}"'):
+        raise Failure(f"the window's class is not {name}: {wm_class}")
+    report(wm_class)
+
     entered = "Въведено „100 английски“, място 1 от 1 в класацията."
     nothing = "Нищо не е въведено: изберете брой говорещи и език."
     taken_out = "Изведено „100 английски“. Класацията е празна."
