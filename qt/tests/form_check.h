@@ -31,6 +31,9 @@ class RankingForm;
     return {colour.red, colour.green, colour.blue};
 }
 
+/// The contrast ratio of two colours as WCAG defines it, from 1 to 21.
+[[nodiscard]] double ContrastRatio(const QColor &a, const QColor &b);
+
 struct ColourSample
 {
     QString name;

@@ -279,16 +279,36 @@ void RankingFormTest::tabOrderFollowsTheForm()
     QCOMPARE(m_form->board().RankingList().ListIndex(), -1);
 }
 
+// The focused list or statement: a mark on both pixels of its frame, on every
+// side, that stands out 3:1 from the frame without focus, from the window and
+// from a selected row.
 void RankingFormTest::focusIsVisiblyMarked()
 {
-    const QColor highlight = QApplication::palette().color(QPalette::Highlight);
-    for (const char *name : {"statement", "speakersList", "languagesList", "rankingList"}) {
-        auto *widget = control<QWidget>(name);
-        const QPoint leftEdge = widget->geometry().topLeft() + QPoint(1, widget->height() / 2);
-        widget->setFocus();
-        QCOMPARE(m_form->grab().toImage().pixelColor(leftEdge).name(), highlight.name());
+    const QColor window = colourOf(form::windowBackground);
+    const QColor selectedRow = QApplication::palette().color(QPalette::Highlight);
+    for (const form::Control &def : form::Controls()) {
+        if (def.kind != form::ControlKind::List && def.kind != form::ControlKind::Statement)
+            continue;
+        const QRect area = rectOf(def);
+        QList<QPoint> frame;
+        for (int inset : {0, 1}) {
+            frame << QPoint(area.left() + inset, area.center().y())
+                  << QPoint(area.right() - inset, area.center().y())
+                  << QPoint(area.center().x(), area.top() + inset)
+                  << QPoint(area.center().x(), area.bottom() - inset);
+        }
         control<QWidget>("enterButton")->setFocus();
-        QVERIFY2(m_form->grab().toImage().pixelColor(leftEdge) != highlight, name);
+        const QImage unfocused = m_form->grab().toImage();
+        control<QWidget>(def.name)->setFocus();
+        const QImage focused = m_form->grab().toImage();
+        for (const QPoint &point : frame) {
+            const QColor mark = focused.pixelColor(point);
+            const QByteArray where = QByteArray(def.name) + " at " + QByteArray::number(point.x()) +
+                                     "," + QByteArray::number(point.y());
+            QVERIFY2(ContrastRatio(mark, unfocused.pixelColor(point)) >= 3, where);
+            QVERIFY2(ContrastRatio(mark, window) >= 3, where);
+            QVERIFY2(ContrastRatio(mark, selectedRow) >= 3, where);
+        }
     }
 }
 
