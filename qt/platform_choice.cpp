@@ -86,20 +86,6 @@ bool pluginInstalled(const std::string &name)
     return false;
 }
 
-std::optional<std::string> xFailure(int argc, char *argv[])
-{
-    const auto index = argumentIndex(argc, argv, "-display");
-    const std::string display = index ? argv[*index] : environment("DISPLAY");
-    if (display.empty())
-        return "X: DISPLAY is not set";
-    xcb_connection_t *connection = xcb_connect(display.c_str(), nullptr);
-    const bool reached = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    if (reached)
-        return std::nullopt;
-    return "X \"" + display + "\" does not answer";
-}
-
 bool socketAnswers(const std::filesystem::path &path)
 {
     sockaddr_un address{};
@@ -139,7 +125,28 @@ std::optional<std::string> waylandFailure(const std::string &name)
     return std::nullopt;
 }
 
-std::optional<std::string> failureOf(const std::string &platform, int argc, char *argv[])
+} // namespace
+
+void PlatformChoice::Disconnect::operator()(xcb_connection_t *connection) const
+{
+    xcb_disconnect(connection);
+}
+
+std::optional<std::string> PlatformChoice::xFailure(int argc, char *argv[])
+{
+    const auto index = argumentIndex(argc, argv, "-display");
+    const std::string display = index ? argv[*index] : environment("DISPLAY");
+    if (display.empty())
+        return "X: DISPLAY is not set";
+    m_xConnection.reset(xcb_connect(display.c_str(), nullptr));
+    if (xcb_connection_has_error(m_xConnection.get()) == 0)
+        return std::nullopt;
+    m_xConnection.reset();
+    return "X \"" + display + "\" does not answer";
+}
+
+std::optional<std::string> PlatformChoice::failureOf(const std::string &platform, int argc,
+                                                     char *argv[])
 {
     const std::string name = platform.substr(0, platform.find(':'));
     if (name == "xcb")
@@ -150,8 +157,6 @@ std::optional<std::string> failureOf(const std::string &platform, int argc, char
         return "\"" + name + "\": no such platform";
     return std::nullopt;
 }
-
-} // namespace
 
 PlatformChoice::PlatformChoice(int argc, char *argv[])
 {

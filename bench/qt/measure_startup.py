@@ -56,7 +56,7 @@ def start_xvfb():
             continue
         read_end, write_end = os.pipe()
         xvfb = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1024x768x24",
-                                 "-nolisten", "tcp", "-displayfd", str(write_end)],
+                                 "-nolisten", "tcp", "-noreset", "-displayfd", str(write_end)],
                                 pass_fds=(write_end,), stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
         os.close(write_end)

@@ -69,7 +69,7 @@ if command -v Xvfb >/dev/null; then
         [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
         # Xvfb writes its display number to the file once it takes connections.
         : >"$runtime/ready"
-        Xvfb ":$number" -nolisten tcp -displayfd 3 3>"$runtime/ready" >/dev/null 2>&1 &
+        Xvfb ":$number" -nolisten tcp -noreset -displayfd 3 3>"$runtime/ready" >/dev/null 2>&1 &
         xvfb_pid=$!
         tries=0
         while [ ! -s "$runtime/ready" ] && kill -0 "$xvfb_pid" 2>/dev/null && [ $tries -lt 200 ]; do

@@ -130,11 +130,6 @@ def free_display():
     raise Failure(f"no free X display among :{DISPLAYS.start} to :{DISPLAYS.stop - 1}")
 
 
-def answers(display):
-    return subprocess.run(["xprop", "-display", display, "-root", "-len", "0"],
-                          capture_output=True).returncode == 0
-
-
 class Session:
     def __init__(self, program, work):
         self.program = program
@@ -171,20 +166,24 @@ class Session:
     def start_display(self):
         for _ in range(3):
             number = free_display()
+            # Xvfb writes its display number to -displayfd once it takes
+            # connections; -noreset keeps it from resetting, and refusing
+            # connections meanwhile, each time its last client leaves.
+            read_end, write_end = os.pipe()
             xvfb = self.start(
-                ["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                ["Xvfb", f":{number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                 "-noreset", "-displayfd", str(write_end)],
                 f"xvfb-{number}.log",
+                pass_fds=(write_end,),
             )
-            # Ready once it answers, not once its socket exists.
-            deadline = time.monotonic() + WAIT_SECONDS
-            while xvfb.poll() is None and not answers(f":{number}"):
-                if time.monotonic() > deadline:
-                    raise Failure("Xvfb did not start")
-                time.sleep(0.05)
-            if xvfb.poll() is None:
+            os.close(write_end)
+            with os.fdopen(read_end) as ready:
+                started = ready.readline().strip() == str(number)
+            if started and xvfb.poll() is None:
                 os.environ["DISPLAY"] = f":{number}"
                 return
             # Another program took the display in between: try the next one.
+            xvfb.wait()
         raise Failure("could not start Xvfb")
 
     def start_window_manager(self):
