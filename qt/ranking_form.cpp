@@ -5,6 +5,7 @@
 #include "app_identity.h"
 #include "command_button.h"
 #include "item_list_view.h"
+#include "png_icon_engine.h"
 #include "statement_box.h"
 
 #include <form/command_dispatch.h>
@@ -12,10 +13,10 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QImageReader>
 #include <QLabel>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -71,19 +72,13 @@ QAccessibleInterface *accessibleForm(const QString &className, QObject *object)
 
 // The sizes a title bar or task switcher asks of a window, up to twice 32 px
 // for high-density screens; larger ones come from the installed icon theme.
-// The files are known to be PNG: without format detection, reading them does
-// not load every image plug-in at start-up.
 QIcon applicationIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        QImageReader reader(
-            QStringLiteral(":/icons/%1/%2.png").arg(size).arg(QLatin1String(AppIdentity::id)),
-            "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    return icon;
+    std::map<int, QString> files;
+    for (int size : {16, 32, 48, 64})
+        files[size] =
+            QStringLiteral(":/icons/%1/%2.png").arg(size).arg(QLatin1String(AppIdentity::id));
+    return QIcon(new PngIconEngine(std::move(files)));
 }
 
 QFont formFont()
