@@ -61,11 +61,13 @@ void ItemListView::focusInEvent(QFocusEvent *event)
     QListView::focusInEvent(event);
     // Qt reports the list itself as focused once this handler is done, after
     // the item that the cursor was placed on; a screen reader would then
-    // speak the list alone.
-    QMetaObject::invokeMethod(this, &ItemListView::reportCurrentItem, Qt::QueuedConnection);
+    // speak the list alone. A click reports the item clicked after the list.
+    const bool byMouse = event->reason() == Qt::MouseFocusReason;
+    QMetaObject::invokeMethod(
+        this, [this, byMouse] { reportEntry(byMouse); }, Qt::QueuedConnection);
 }
 
-void ItemListView::reportCurrentItem()
+void ItemListView::reportEntry(bool byMouse)
 {
     if (!hasFocus())
         return;
@@ -74,7 +76,7 @@ void ItemListView::reportCurrentItem()
         return;
     }
     const QModelIndex current = currentIndex();
-    if (!current.isValid() || !QAccessible::isActive())
+    if (byMouse || !current.isValid() || !QAccessible::isActive())
         return;
     QAccessibleEvent focus(this, QAccessible::Focus);
     focus.setChild(current.row());

@@ -42,7 +42,7 @@ private:
     void showListIndex();
     void takeUserSelection();
     void fitRowsToHeight();
-    void reportCurrentItem();
+    void reportEntry(bool byMouse);
 
     ItemListModel *const m_model;
     WholeRowDelegate *const m_delegate;
