@@ -12,7 +12,7 @@ xvfb_pid=
 trap 'rm -rf "$runtime"; [ -z "$xvfb_pid" ] || kill "$xvfb_pid"' EXIT
 failures=0
 
-# expect_line WANTED [VAR=VALUE ...] -- [ARGUMENT ...]
+# expect_line WANTED [VAR=VALUE ...] PROGRAM [ARGUMENT ...]
 expect_line() {
     wanted=$1
     shift
@@ -38,6 +38,8 @@ expect_line 'Wayland "wayland-9" does not answer, X: DISPLAY is not set' \
     WAYLAND_DISPLAY=wayland-9 "$program"
 expect_line 'Wayland "wayland-9" does not answer, X ":999" does not answer' \
     WAYLAND_DISPLAY=wayland-9 DISPLAY=:999 "$program"
+expect_line 'Wayland "wayland-0" does not answer, X ":999" does not answer' \
+    XDG_SESSION_TYPE=wayland DISPLAY=:999 "$program"
 expect_line 'Wayland "wayland-9" does not answer' \
     QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-9 DISPLAY=:999 "$program"
 expect_line 'Wayland "wayland-9" does not answer, X ":999" does not answer' \
@@ -47,7 +49,7 @@ expect_line 'X ":999" does not answer' \
 expect_line 'X ":998" does not answer' DISPLAY=:999 "$program" -platform xcb -display :998
 expect_line '"nowhere": no such platform' DISPLAY=:999 "$program" -platform nowhere
 
-# expect_start [VAR=VALUE ...] -- the window opens and closes after its first paint.
+# expect_start COMMAND ...: the window opens and closes after its first paint.
 expect_start() {
     output=$(env -u WAYLAND_SOCKET -u XDG_SESSION_TYPE XDG_RUNTIME_DIR="$runtime" \
         LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT=1 timeout 20 "$@" 2>&1)
