@@ -1,17 +1,39 @@
 // SPDX-License-Identifier: MIT
 #include "focus_frame.h"
 
+#include <form/form_description.h>
+
 #include <QFrame>
 #include <QPainter>
 
+namespace {
+
+constexpr int lineWidth = 2;
+const QColor shadow(128, 128, 128);
+const QColor light(255, 255, 255);
+
+void paintSunken(QPainter &painter, const QRect &rect)
+{
+    painter.fillRect(rect.left(), rect.top(), rect.width(), lineWidth, shadow);
+    painter.fillRect(rect.left(), rect.top(), lineWidth, rect.height(), shadow);
+    painter.fillRect(rect.left() + 1, rect.bottom() - 1, rect.width() - 1, lineWidth, light);
+    painter.fillRect(rect.right() - 1, rect.top() + 1, lineWidth, rect.height() - 1, light);
+}
+
+} // namespace
+
 void paintFocusFrame(QFrame *frame)
 {
-    if (!frame->hasFocus())
-        return;
     QPainter painter(frame);
-    QPen pen(frame->palette().color(QPalette::Highlight), 2);
+    const QRect rect = frame->rect();
+    if (!frame->hasFocus()) {
+        paintSunken(painter, rect);
+        return;
+    }
+    const form::Colour mark = form::textOnFixedColour;
+    QPen pen(QColor(mark.red, mark.green, mark.blue), lineWidth);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     // The viewport covers whatever of the line falls inside the frame.
-    painter.drawRect(QRectF(frame->rect()).adjusted(1, 1, -1, -1));
+    painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
 }

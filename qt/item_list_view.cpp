@@ -7,6 +7,7 @@
 
 #include <form/form_description.h>
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QScopedValueRollback>
@@ -58,6 +59,28 @@ void ItemListView::focusInEvent(QFocusEvent *event)
             selectionModel()->setCurrentIndex(start, QItemSelectionModel::NoUpdate);
     }
     QListView::focusInEvent(event);
+    // Qt reports the list itself as focused once this handler is done, after
+    // the item that the cursor was placed on; a screen reader would then
+    // speak the list alone. A click reports the item clicked after the list.
+    const bool byMouse = event->reason() == Qt::MouseFocusReason;
+    QMetaObject::invokeMethod(
+        this, [this, byMouse] { reportEntry(byMouse); }, Qt::QueuedConnection);
+}
+
+void ItemListView::reportEntry(bool byMouse)
+{
+    if (!hasFocus())
+        return;
+    if (m_model->rowCount() == 0) {
+        emit enteredEmpty();
+        return;
+    }
+    const QModelIndex current = currentIndex();
+    if (byMouse || !current.isValid() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(current.row());
+    QAccessible::updateAccessibility(&focus);
 }
 
 void ItemListView::focusOutEvent(QFocusEvent *event)

@@ -12,7 +12,8 @@ class WholeRowDelegate;
 ///
 /// Only while the view has the keyboard focus does it have a current item
 /// (the keyboard cursor), so that assistive technology never hears of a
-/// focused item in a list without focus. Its rows are sized so that whole
+/// focused item in a list without focus. On entering the list, assistive
+/// technology hears of the list and then of its current item. Its rows are sized so that whole
 /// rows fill its height.
 class ItemListView : public QListView
 {
@@ -23,6 +24,10 @@ public:
 
     /// The selected row as the view shows it, -1 for none.
     [[nodiscard]] int selectedRow() const;
+
+signals:
+    /// The focus came to the list while it has no items.
+    void enteredEmpty();
 
 protected:
     bool event(QEvent *event) override;
@@ -37,6 +42,7 @@ private:
     void showListIndex();
     void takeUserSelection();
     void fitRowsToHeight();
+    void reportEntry(bool byMouse);
 
     ItemListModel *const m_model;
     WholeRowDelegate *const m_delegate;

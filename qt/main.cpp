@@ -7,7 +7,7 @@
 #include <QApplication>
 
 #ifdef LANGUAGE_RANKING_CHECK_DISPLAY
-#include "display_check.h"
+#include "platform_choice.h"
 
 #include <cstdio>
 #endif
@@ -15,15 +15,13 @@
 int main(int argc, char *argv[])
 {
 #ifdef LANGUAGE_RANKING_CHECK_DISPLAY
-    if (const auto display = unreachableDisplay(argc, argv)) {
-        if (display->empty())
-            std::fprintf(stderr, "%s: cannot open a display: DISPLAY is not set\n",
-                         AppIdentity::programName);
-        else
-            std::fprintf(stderr, "%s: cannot open display \"%s\": no X server answers there\n",
-                         AppIdentity::programName, display->c_str());
+    const PlatformChoice platform(argc, argv);
+    if (platform.platform().empty()) {
+        std::fprintf(stderr, "%s: cannot open a display: %s\n", AppIdentity::programName,
+                     platform.failures().c_str());
         return 1;
     }
+    platform.apply(argc, argv);
 #endif
     QApplication::setApplicationName(QLatin1String(AppIdentity::programName));
     QApplication::setApplicationVersion(QLatin1String(AppIdentity::version));

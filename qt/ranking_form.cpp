@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ranking_form.h"
 
+#include "announcement.h"
 #include "app_identity.h"
 #include "command_button.h"
 #include "item_list_view.h"
+#include "png_icon_engine.h"
 #include "statement_box.h"
 
 #include <form/command_dispatch.h>
@@ -11,10 +13,10 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QImageReader>
 #include <QLabel>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -70,19 +72,13 @@ QAccessibleInterface *accessibleForm(const QString &className, QObject *object)
 
 // The sizes a title bar or task switcher asks of a window, up to twice 32 px
 // for high-density screens; larger ones come from the installed icon theme.
-// The files are known to be PNG: without format detection, reading them does
-// not load every image plug-in at start-up.
 QIcon applicationIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64}) {
-        QImageReader reader(
-            QStringLiteral(":/icons/%1/%2.png").arg(size).arg(QLatin1String(AppIdentity::id)),
-            "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    return icon;
+    std::map<int, QString> files;
+    for (int size : {16, 32, 48, 64})
+        files[size] =
+            QStringLiteral(":/icons/%1/%2.png").arg(size).arg(QLatin1String(AppIdentity::id));
+    return QIcon(new PngIconEngine(std::move(files)));
 }
 
 QFont formFont()
@@ -99,6 +95,7 @@ RankingForm::RankingForm(QWidget *parent)
     : QWidget(parent)
     , m_models{ItemListModel(m_board.SpeakersList()), ItemListModel(m_board.LanguagesList()),
                ItemListModel(m_board.RankingList())}
+    , m_announcement(new Announcement(this))
 {
     static const bool accessibleFormInstalled = (QAccessible::installFactory(accessibleForm), true);
     Q_UNUSED(accessibleFormInstalled);
@@ -119,19 +116,15 @@ RankingForm::RankingForm(QWidget *parent)
 
 void RankingForm::commandClicked(int index)
 {
-    const std::string change = form::RunCommand(m_board, index);
-    if (!change.empty())
-        announceRankingChange(QString::fromStdString(change));
-}
-
-// Qt's bridge to the desktop's accessibility bus passes on no announcements or
-// child-list changes, but does pass on a changed description: the ranking list
-// describes its latest change (setting it sends the event), and a screen
-// reader can read that again whenever it comes to the list.
-void RankingForm::announceRankingChange(const QString &change)
-{
-    const char *name = form::ListControl(ranking::ListRole::Ranking).name;
-    findChild<ItemListView *>(QLatin1String(name))->setAccessibleDescription(change);
+    const std::string sentence = form::RunCommand(m_board, index);
+    // Изтрий brings back the start, where each list shows its first items;
+    // a selection that stays on the first item would not scroll its list.
+    if (index == form::Delete) {
+        for (ItemListView *list : findChildren<ItemListView *>())
+            list->scrollToTop();
+    }
+    if (!sentence.empty())
+        m_announcement->announce(QString::fromStdString(sentence));
 }
 
 ItemListModel &RankingForm::modelOf(ranking::ListRole role)
@@ -163,8 +156,14 @@ void RankingForm::createLists()
         list->setObjectName(QLatin1String(def.name));
         list->setGeometry(rectOf(def));
         setUpScrollBox(list);
-        list->setAccessibleName(QString::fromUtf8(def.accessibleName));
+        const QString name = QString::fromUtf8(def.accessibleName);
+        list->setAccessibleName(name);
         findChild<QLabel *>(QLatin1String(form::LabelOf(def)->name))->setBuddy(list);
+        // A screen reader says nothing of an empty list's items, not even that
+        // there are none.
+        connect(list, &ItemListView::enteredEmpty, this, [this, name] {
+            m_announcement->announce(QString::fromUtf8("Списъкът „%1“ е празен.").arg(name));
+        });
     }
 }
 

@@ -11,6 +11,7 @@
 
 class CommandButton;
 class ItemListView;
+class Announcement;
 class StatementBox;
 
 /// The exercise's only window: the speaker counts, the languages and the
@@ -37,13 +38,14 @@ private:
     void createStatement();
     void chainTabOrder();
     void load();
-    void announceRankingChange(const QString &change);
     [[nodiscard]] ItemListModel &modelOf(ranking::ListRole role);
 
     ranking::RankingBoard m_board;
     // Declared after the board so that they stop observing it before it goes.
     // The sort buffer is never shown, so it has no model and no view.
     std::array<ItemListModel, 3> m_models;
+
+    Announcement *const m_announcement;
 
     StatementBox *m_statement = nullptr;
 };

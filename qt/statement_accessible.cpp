@@ -3,8 +3,10 @@
 
 #include "statement_box.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 
 #include <algorithm>
 
@@ -107,6 +109,55 @@ QString StatementAccessible::text(QAccessible::Text t) const
 QString StatementAccessible::text(int startOffset, int endOffset) const
 {
     return edit()->toPlainText().mid(startOffset, endOffset - startOffset);
+}
+
+// A paragraph is laid out only once it has been in view; a line asked of it
+// before that would be the whole paragraph.
+QPair<int, int> StatementAccessible::lineAround(int offset) const
+{
+    QTextCursor cursor = cursorAt(offset);
+    edit()->document()->documentLayout()->blockBoundingRect(cursor.block());
+    return QAccessible::qAccessibleTextBoundaryHelper(cursor, QAccessible::LineBoundary);
+}
+
+QString StatementAccessible::lineText(QPair<int, int> line, int *startOffset, int *endOffset) const
+{
+    *startOffset = line.first;
+    *endOffset = line.second;
+    return text(line.first, line.second);
+}
+
+QString StatementAccessible::textBeforeOffset(int offset,
+                                              QAccessible::TextBoundaryType boundaryType,
+                                              int *startOffset, int *endOffset) const
+{
+    if (boundaryType != QAccessible::LineBoundary)
+        return QAccessibleTextInterface::textBeforeOffset(offset, boundaryType, startOffset,
+                                                          endOffset);
+    const QPair<int, int> line = lineAround(offset);
+    if (line.first == 0)
+        return lineText({0, 0}, startOffset, endOffset);
+    return lineText(lineAround(line.first - 1), startOffset, endOffset);
+}
+
+QString StatementAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                             int *startOffset, int *endOffset) const
+{
+    if (boundaryType != QAccessible::LineBoundary)
+        return QAccessibleTextInterface::textAfterOffset(offset, boundaryType, startOffset,
+                                                         endOffset);
+    const QPair<int, int> line = lineAround(offset);
+    if (line.second >= characterCount())
+        return lineText({characterCount(), characterCount()}, startOffset, endOffset);
+    return lineText(lineAround(line.second), startOffset, endOffset);
+}
+
+QString StatementAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                          int *startOffset, int *endOffset) const
+{
+    if (boundaryType != QAccessible::LineBoundary)
+        return QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
+    return lineText(lineAround(offset), startOffset, endOffset);
 }
 
 int StatementAccessible::characterCount() const

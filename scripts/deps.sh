@@ -8,7 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n libxcb1-dev fonts-liberation
-    desktop-file-utils appstream dpkg-dev file clang-format clang-tidy
+    desktop-file-utils appstream dpkg-dev file lintian xvfb clang-format clang-tidy
 )
 
 install_missing() {

@@ -8,6 +8,8 @@
 #   scripts/test.sh fuzz       the board fuzzer for FUZZ_SECONDS seconds (default 60)
 #   scripts/test.sh web        the web page (WebAssembly) in headless chromium
 #   scripts/test.sh windows    the Windows cross-build, its tests under Wine, its packages
+#   scripts/test.sh screenreader  the program under the Orca screen reader, in a private
+#                              session on a virtual X server: what Orca says
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -50,8 +52,16 @@ windows)
     xvfb-run -a ctest --preset windows
     cmake --build --preset windows --target package
     ;;
+screenreader)
+    scripts/deps.sh
+    scripts/deps.sh orca python3-speechd python3-pyatspi speech-dispatcher \
+        speech-dispatcher-audio-plugins libasound2-data at-spi2-core dbus-daemon openbox xdotool \
+        xvfb x11-utils python3
+    build default
+    /usr/bin/python3 qt/tests/screen_reader_test.py build/default/qt/language-ranking
+    ;;
 *)
-    echo "unknown mode '$mode': use default, sanitize, valgrind, fuzz, windows or web" >&2
+    echo "unknown mode '$mode': use default, sanitize, valgrind, fuzz, windows, web or screenreader" >&2
     exit 2
     ;;
 esac

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the Debian package from a build tree, unpacks it into a temporary
-# folder and checks what it holds, what it depends on, and that the unpacked
+# Builds the Debian package in its own Release tree (build_deb.sh), has
+# lintian check it, unpacks it into a temporary folder and checks what it
+# holds, how its program was built, what it depends on, and that the unpacked
 # program starts and closes cleanly.
-# Usage: check_deb.sh BUILD_DIR APP_ID
+# Usage: check_deb.sh SOURCE_DIR RELEASE_BUILD_DIR APP_ID
 set -euo pipefail
 
-build_dir=$1
-app_id=$2
+source_dir=$1
+build_dir=$2
+app_id=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -16,11 +18,19 @@ fail() {
     exit 1
 }
 
-cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
-    { cat "$work/cpack.log"; fail "cpack did not build the package"; }
-deb=$(find "$work/out" -maxdepth 1 -name '*.deb' | head -n 1)
+"$(dirname "$0")/build_deb.sh" "$source_dir" "$build_dir" >"$work/build.log" 2>&1 ||
+    { cat "$work/build.log"; fail "the package was not built"; }
+deb=$(find "$build_dir/package" -maxdepth 1 -name '*.deb' | head -n 1)
 [ -n "$deb" ] || fail "no .deb produced"
 echo "package: $(basename "$deb")"
+
+# Errors and warnings fail the check; infos pass. The package's own
+# overrides (qt/packaging/lintian-overrides) are listed with their reasons.
+lintian --fail-on error,warning --info --display-info "$deb" >"$work/lintian.log" 2>&1 ||
+    { cat "$work/lintian.log"; fail "lintian reports errors or warnings, or did not run"; }
+echo "lintian:"
+grep -E '^[EWI]:' "$work/lintian.log" || echo "no errors, warnings or infos"
+lintian --show-overrides "$deb" 2>/dev/null | grep -E '^[NO]:' || true
 
 dpkg-deb -x "$deb" "$work/root"
 for file in \
@@ -33,13 +43,24 @@ for file in \
     usr/share/icons/hicolor/48x48/apps/$app_id.png \
     usr/share/icons/hicolor/64x64/apps/$app_id.png \
     usr/share/icons/hicolor/128x128/apps/$app_id.png \
-    usr/share/doc/language-ranking/copyright; do
+    usr/share/doc/language-ranking/copyright \
+    usr/share/doc/language-ranking/changelog.Debian.gz \
+    usr/share/man/man1/language-ranking.1.gz; do
     [ -f "$work/root/$file" ] || fail "missing $file"
 done
 grep -q "^Icon=$app_id\$" "$work/root/usr/share/applications/$app_id.desktop" ||
     fail "the desktop entry's icon is not $app_id"
 grep -q "<id>$app_id</id>" "$work/root/usr/share/metainfo/$app_id.metainfo.xml" ||
     fail "the metainfo's id is not $app_id"
+# Qt names the window's class after the program; the desktop matches the two.
+grep -q "^StartupWMClass=language-ranking\$" "$work/root/usr/share/applications/$app_id.desktop" ||
+    fail "the desktop entry's StartupWMClass is not the program's window class"
+
+program="$work/root/usr/bin/language-ranking"
+grep -q ', stripped' <<<"$(file "$program")" || fail "the program is not stripped"
+grep -q 'FLAGS_1.*NOW.*PIE' <<<"$(readelf -d "$program")" ||
+    fail "the program is not a position-independent executable bound at start"
+grep -q '_chk@' <<<"$(readelf -W --dyn-syms "$program")" || fail "no fortified functions in the program"
 unexpected=$(cd "$work/root" && find . -type f \( -name '*.a' -o -name '*.h' -o -name '*_test*' \))
 [ -z "$unexpected" ] || fail "build-only files in the package: $unexpected"
 
@@ -50,5 +71,5 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation; do
 done
 
 QT_QPA_PLATFORM=offscreen LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT=1 \
-    timeout 20 "$work/root/usr/bin/language-ranking" || fail "the unpacked program did not close cleanly ($?)"
+    timeout 20 "$program" || fail "the unpacked program did not close cleanly ($?)"
 echo "the unpacked program started and closed cleanly"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "form_check.h"
 #include "ranking_form.h"
 
 #include <QTest>
@@ -12,7 +13,7 @@ class HighDpiTest : public QObject
 
 private slots:
     void windowDrawsAtDoubleResolution();
-    void iconHasLargeSizes();
+    void iconIsSharpAtDoubleResolution();
 };
 
 void HighDpiTest::windowDrawsAtDoubleResolution()
@@ -21,32 +22,28 @@ void HighDpiTest::windowDrawsAtDoubleResolution()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowHandle()->devicePixelRatio(), 2.0);
-    QCOMPARE(form.size(), QSize(461, 345));
+    const QSize client(form::clientSize.width, form::clientSize.height);
+    QCOMPARE(form.size(), client);
 
     const QImage image = form.grab().toImage();
-    QCOMPARE(image.size(), QSize(922, 690));
-    const struct
-    {
-        QPoint logical;
-        QColor colour;
-    } samples[] = {
-        {{4, 4}, QColor(192, 192, 255)},    {{35, 3}, QColor(255, 192, 128)},
-        {{30, 150}, QColor(128, 255, 128)}, {{198, 150}, QColor(255, 128, 255)},
-        {{358, 165}, QColor(255, 0, 0)},    {{150, 158}, QColor(192, 192, 255)},
-    };
-    for (const auto &sample : samples) {
-        const QPoint device = sample.logical * 2;
+    QCOMPARE(image.size(), client * 2);
+    for (const ColourSample &sample : FixedColourSamples()) {
+        const QPoint device = sample.point * 2;
         QCOMPARE(image.pixelColor(device).name(), sample.colour.name());
         QCOMPARE(image.pixelColor(device + QPoint(1, 1)).name(), sample.colour.name());
     }
 }
 
-void HighDpiTest::iconHasLargeSizes()
+// A title bar of 32 logical pixels draws the icon from its 64 px image, not
+// from the 32 px one scaled up.
+void HighDpiTest::iconIsSharpAtDoubleResolution()
 {
     RankingForm form;
-    const QList<QSize> sizes = form.windowIcon().availableSizes();
-    for (int size : {16, 32, 64})
-        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const qreal ratio = form.windowHandle()->devicePixelRatio();
+    const QPixmap pixmap = form.windowIcon().pixmap(QSize(32, 32), ratio);
+    QCOMPARE(pixmap.size(), QSize(64, 64));
 }
 
 QTEST_MAIN(HighDpiTest)

@@ -14,10 +14,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 using ranking::ListRole;
@@ -48,28 +49,18 @@ private slots:
     void listsScrollOnlyToShowTheSelection();
     void keyboardSelectsAndPresses();
     void commandGroupIgnoresUnknownIndex();
-    void sortBufferIsNeverShown();
     void statementCannotBeEdited();
-    void closingEndsTheEventLoop();
 
 private:
     template <typename T> T *control(const char *name) const;
     [[nodiscard]] ItemListView *view(const char *name) const { return control<ItemListView>(name); }
     void selectItem(const char *list, const QString &text) const;
     void press(const char *button) const;
+    [[nodiscard]] QString topRow(const char *list) const;
     [[nodiscard]] QStringList ranking() const;
 
     std::unique_ptr<RankingForm> m_form;
 };
-
-namespace {
-
-QString u8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-} // namespace
 
 template <typename T> T *RankingFormTest::control(const char *name) const
 {
@@ -93,6 +84,12 @@ void RankingFormTest::selectItem(const char *list, const QString &text) const
 void RankingFormTest::press(const char *button) const
 {
     QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+}
+
+QString RankingFormTest::topRow(const char *list) const
+{
+    QCoreApplication::processEvents(); // lays the rows out again
+    return view(list)->indexAt(QPoint(0, 0)).data().toString();
 }
 
 QStringList RankingFormTest::ranking() const
@@ -122,9 +119,10 @@ void RankingFormTest::cleanup()
 
 void RankingFormTest::windowIsFixedSizeWithCaption()
 {
-    QCOMPARE(m_form->size(), QSize(461, 345));
-    QCOMPARE(m_form->minimumSize(), QSize(461, 345));
-    QCOMPARE(m_form->maximumSize(), QSize(461, 345));
+    const QSize client(form::clientSize.width, form::clientSize.height);
+    QCOMPARE(m_form->size(), client);
+    QCOMPARE(m_form->minimumSize(), client);
+    QCOMPARE(m_form->maximumSize(), client);
     const QString caption = m_form->windowTitle();
     const qsizetype blank = caption.indexOf(QLatin1Char(' '));
     QVERIFY(blank > 0);
@@ -138,20 +136,8 @@ void RankingFormTest::controlGeometry_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    const struct
-    {
-        const char *name;
-        QRect geometry;
-    } rows[] = {
-        {"titleLabel", {32, 0, 409, 25}},       {"speakersLabel", {24, 32, 73, 25}},
-        {"languagesLabel", {120, 32, 121, 25}}, {"rankingLabel", {264, 32, 169, 25}},
-        {"speakersList", {24, 56, 73, 80}},     {"languagesList", {120, 56, 121, 80}},
-        {"rankingList", {264, 56, 169, 80}},    {"enterButton", {24, 144, 81, 27}},
-        {"takeOutButton", {192, 144, 81, 27}},  {"deleteButton", {352, 144, 81, 27}},
-        {"statement", {8, 176, 441, 161}},
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row.name) << QString::fromLatin1(row.name) << row.geometry;
+    for (const form::Control &def : form::Controls())
+        QTest::newRow(def.name) << QString::fromLatin1(def.name) << rectOf(def);
 }
 
 void RankingFormTest::controlGeometry()
@@ -166,15 +152,14 @@ void RankingFormTest::controlGeometry()
 
 void RankingFormTest::captions()
 {
-    QCOMPARE(control<QLabel>("speakersLabel")->text(), u8("Говорещи"));
-    QCOMPARE(control<QLabel>("languagesLabel")->text(), u8("Език"));
-    QCOMPARE(control<QLabel>("rankingLabel")->text(), u8("Класация"));
-    QVERIFY(control<QLabel>("titleLabel")->text().contains(u8("езици")));
-    QCOMPARE(control<QPushButton>("enterButton")->text(), u8("Въведи"));
-    QCOMPARE(control<QPushButton>("takeOutButton")->text(), u8("Изведи"));
-    QCOMPARE(control<QPushButton>("deleteButton")->text(), u8("Изтрий"));
-    for (const char *name : {"titleLabel", "speakersLabel", "languagesLabel", "rankingLabel"})
-        QCOMPARE(control<QLabel>(name)->alignment(), Qt::AlignCenter);
+    for (const form::Control &def : form::Controls()) {
+        if (def.kind == form::ControlKind::Label) {
+            QCOMPARE(control<QLabel>(def.name)->text(), u8(def.text));
+            QCOMPARE(control<QLabel>(def.name)->alignment(), Qt::AlignCenter);
+        } else if (def.kind == form::ControlKind::Command) {
+            QCOMPARE(control<QPushButton>(def.name)->text(), u8(def.text));
+        }
+    }
 
     const QString statement = control<QPlainTextEdit>("statement")->toPlainText();
     QVERIFY2(statement.size() > 900 && statement.size() < 1100, qPrintable(statement));
@@ -189,9 +174,9 @@ void RankingFormTest::everyControlUsesTheFormFont()
     QVERIFY(widgets.size() > 11);
     for (const QWidget *widget : widgets) {
         const QFont font = widget->font();
-        QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
-        QCOMPARE(font.pointSize(), 12);
-        QCOMPARE(font.weight(), QFont::Normal);
+        QCOMPARE(font.family(), u8(form::font.family));
+        QCOMPARE(font.pointSize(), form::font.pointSize);
+        QCOMPARE(font.weight(), QFont::Weight(form::font.weight));
     }
     // On this platform the name resolves to a metric twin that has Cyrillic.
     const QFontMetrics metrics(m_form->font());
@@ -203,16 +188,11 @@ void RankingFormTest::coloursOnScreen_data()
 {
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("window") << QPoint(4, 4) << QColor(192, 192, 255);
-    QTest::newRow("window between buttons") << QPoint(150, 158) << QColor(192, 192, 255);
-    QTest::newRow("title label") << QPoint(35, 3) << QColor(255, 192, 128);
-    QTest::newRow("speakers label") << QPoint(26, 34) << QColor(255, 192, 128);
-    QTest::newRow("ranking label") << QPoint(430, 54) << QColor(255, 192, 128);
-    QTest::newRow("enter button") << QPoint(30, 150) << QColor(128, 255, 128);
-    QTest::newRow("take-out button") << QPoint(198, 150) << QColor(255, 128, 255);
-    QTest::newRow("delete button") << QPoint(358, 165) << QColor(255, 0, 0);
-    QTest::newRow("ranking list") << QPoint(300, 120)
-                                  << QApplication::palette().color(QPalette::Base);
+    for (const ColourSample &sample : FixedColourSamples())
+        QTest::newRow(qPrintable(sample.name)) << sample.point << sample.colour;
+    const QRect ranking = rectOf(form::ListControl(ListRole::Ranking));
+    QTest::newRow("empty ranking list")
+        << ranking.center() << QApplication::palette().color(QPalette::Base);
 }
 
 void RankingFormTest::coloursOnScreen()
@@ -220,7 +200,7 @@ void RankingFormTest::coloursOnScreen()
     QFETCH(QPoint, point);
     QFETCH(QColor, colour);
     const QImage image = m_form->grab().toImage();
-    QCOMPARE(image.size(), QSize(461, 345));
+    QCOMPARE(image.size(), QSize(form::clientSize.width, form::clientSize.height));
     QCOMPARE(image.pixelColor(point).name(), colour.name());
 }
 
@@ -237,9 +217,10 @@ void RankingFormTest::darkThemeKeepsFixedColoursReadable()
     QApplication::setPalette(platform);
     QVERIFY(exposed);
 
-    // Text on the fixed colours is black: the darkest pixel inside the border.
-    const auto darkest = [&image, &form](const char *name) {
-        const QRect area = form.findChild<QWidget *>(QLatin1String(name))->geometry();
+    // Text on the fixed colours keeps the form's colour: the darkest pixel
+    // inside the border, up to the text's antialiasing.
+    const auto darkest = [&image](const form::Control &def) {
+        const QRect area = rectOf(def);
         int lightness = 255;
         for (int y = area.top() + 3; y < area.bottom() - 3; ++y) {
             for (int x = area.left() + 3; x < area.right() - 3; ++x)
@@ -247,15 +228,19 @@ void RankingFormTest::darkThemeKeepsFixedColoursReadable()
         }
         return lightness;
     };
-    for (const char *name :
-         {"titleLabel", "speakersLabel", "enterButton", "takeOutButton", "deleteButton"})
-        QVERIFY2(darkest(name) < 40, name);
+    const int textLightness = colourOf(form::textOnFixedColour).lightness();
+    for (const form::Control &def : form::Controls()) {
+        if (def.background)
+            QVERIFY2(std::abs(darkest(def) - textLightness) < 40, def.name);
+    }
     // The lists keep the dark theme whole: its background and its light text.
-    QCOMPARE(image.pixelColor(300, 120).name(), dark.color(QPalette::Base).name());
-    const QRect speakers = form.findChild<QWidget *>(QStringLiteral("speakersList"))->geometry();
-    QCOMPARE(image.pixelColor(speakers.center()).name(), dark.color(QPalette::Base).name());
+    for (const ListRole role : {ListRole::Speakers, ListRole::Ranking}) {
+        const QPoint inside = rectOf(form::ListControl(role)).center();
+        QCOMPARE(image.pixelColor(inside).name(), dark.color(QPalette::Base).name());
+    }
     const QPalette &listPalette =
-        form.findChild<QWidget *>(QStringLiteral("rankingList"))->palette();
+        form.findChild<QWidget *>(QLatin1String(form::ListControl(ListRole::Ranking).name))
+            ->palette();
     QCOMPARE(listPalette.color(QPalette::WindowText), dark.color(QPalette::WindowText));
 }
 
@@ -275,31 +260,55 @@ void RankingFormTest::startState()
 
 void RankingFormTest::tabOrderFollowsTheForm()
 {
-    const char *const order[] = {"speakersList",  "languagesList", "rankingList", "enterButton",
-                                 "takeOutButton", "deleteButton",  "statement"};
-    for (const char *name : order) {
+    // The window starts with the focus on the first control; Tab goes round.
+    const std::vector<const form::Control *> order = form::TabOrder();
+    QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(order.front()->name));
+    for (std::size_t step = 1; step <= order.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(name));
+        const char *expected = order[step % order.size()]->name;
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(expected));
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("deleteButton"));
-    for (const char *name : {"titleLabel", "speakersLabel", "languagesLabel", "rankingLabel"})
-        QCOMPARE(control<QWidget>(name)->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(order.back()->name));
+    for (const form::Control &def : form::Controls()) {
+        if (def.tabPosition == 0)
+            QCOMPARE(control<QWidget>(def.name)->focusPolicy(), Qt::NoFocus);
+    }
 
     // Focus alone selects nothing: the ranking has no selection after tabbing through it.
     QCOMPARE(m_form->board().RankingList().ListIndex(), -1);
 }
 
+// The focused list or statement: a mark on both pixels of its frame, on every
+// side, that stands out 3:1 from the frame without focus, from the window and
+// from a selected row.
 void RankingFormTest::focusIsVisiblyMarked()
 {
-    const QColor highlight = QApplication::palette().color(QPalette::Highlight);
-    for (const char *name : {"statement", "speakersList", "languagesList", "rankingList"}) {
-        auto *widget = control<QWidget>(name);
-        const QPoint leftEdge = widget->geometry().topLeft() + QPoint(1, widget->height() / 2);
-        widget->setFocus();
-        QCOMPARE(m_form->grab().toImage().pixelColor(leftEdge).name(), highlight.name());
+    const QColor window = colourOf(form::windowBackground);
+    const QColor selectedRow = QApplication::palette().color(QPalette::Highlight);
+    for (const form::Control &def : form::Controls()) {
+        if (def.kind != form::ControlKind::List && def.kind != form::ControlKind::Statement)
+            continue;
+        const QRect area = rectOf(def);
+        QList<QPoint> frame;
+        for (int inset : {0, 1}) {
+            frame << QPoint(area.left() + inset, area.center().y())
+                  << QPoint(area.right() - inset, area.center().y())
+                  << QPoint(area.center().x(), area.top() + inset)
+                  << QPoint(area.center().x(), area.bottom() - inset);
+        }
         control<QWidget>("enterButton")->setFocus();
-        QVERIFY2(m_form->grab().toImage().pixelColor(leftEdge) != highlight, name);
+        const QImage unfocused = m_form->grab().toImage();
+        control<QWidget>(def.name)->setFocus();
+        const QImage focused = m_form->grab().toImage();
+        for (const QPoint &point : frame) {
+            const QColor mark = focused.pixelColor(point);
+            const QByteArray where = QByteArray(def.name) + " at " + QByteArray::number(point.x()) +
+                                     "," + QByteArray::number(point.y());
+            QVERIFY2(ContrastRatio(mark, unfocused.pixelColor(point)) >= 3, where);
+            QVERIFY2(ContrastRatio(mark, window) >= 3, where);
+            QVERIFY2(ContrastRatio(mark, selectedRow) >= 3, where);
+        }
     }
 }
 
@@ -329,7 +338,17 @@ void RankingFormTest::mouseBuildsAndEmptiesTheRanking()
     press("takeOutButton");
     QCOMPARE(ranking().size(), 2);
 
+    // Изтрий brings back the start: the first items selected and in view,
+    // however far the user scrolled the lists.
+    selectItem("speakersList", u8("100"));
+    for (const char *list : {"speakersList", "languagesList"}) {
+        QScrollBar *bar = view(list)->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QVERIFY(topRow(list) != view(list)->model()->index(0, 0).data().toString());
+    }
     press("deleteButton");
+    QCOMPARE(topRow("speakersList"), u8("100"));
+    QCOMPARE(topRow("languagesList"), u8("английски"));
     QVERIFY(ranking().isEmpty());
     QCOMPARE(m_form->board().SpeakersList().ListCount(), 9);
     QCOMPARE(m_form->board().LanguagesList().ListCount(), 8);
@@ -349,11 +368,6 @@ void RankingFormTest::enterTwiceAddsOneEntry()
 
 void RankingFormTest::listsScrollOnlyToShowTheSelection()
 {
-    const auto topRow = [this](const char *list) {
-        QCoreApplication::processEvents(); // lays the rows out again
-
-        return view(list)->indexAt(QPoint(0, 0)).data().toString();
-    };
     const auto selectionFullyShown = [this](const char *list) {
         const ItemListView *listView = view(list);
         const QModelIndex selected = listView->model()->index(listView->selectedRow(), 0);
@@ -425,20 +439,6 @@ void RankingFormTest::commandGroupIgnoresUnknownIndex()
     QCOMPARE(ranking().size(), 1);
 }
 
-void RankingFormTest::sortBufferIsNeverShown()
-{
-    QCOMPARE(m_form->findChildren<QAbstractItemView *>().size(), 3);
-    press("enterButton");
-    selectItem("speakersList", u8("900"));
-    selectItem("languagesList", u8("руски"));
-    press("enterButton");
-    QCOMPARE(m_form->board().SortBuffer().ListCount(), 0);
-    for (const auto *listView : m_form->findChildren<QAbstractItemView *>()) {
-        for (int row = 0; row < listView->model()->rowCount(); ++row)
-            QVERIFY(listView->model()->index(row, 0).data().toString().size() > 0);
-    }
-}
-
 void RankingFormTest::statementCannotBeEdited()
 {
     auto *statement = control<QPlainTextEdit>("statement");
@@ -466,13 +466,6 @@ void RankingFormTest::statementCannotBeEdited()
     const QRegularExpression bulgarian(QStringLiteral("^[&\\x{0400}-\\x{04FF} ]+(\\t|$)"));
     for (const QString &text : texts)
         QVERIFY2(bulgarian.match(text).hasMatch(), qPrintable(texts.join(QLatin1Char('|'))));
-}
-
-void RankingFormTest::closingEndsTheEventLoop()
-{
-    QTimer::singleShot(0, m_form.get(), &QWidget::close);
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(!m_form->isVisible());
 }
 
 QTEST_MAIN(RankingFormTest)
