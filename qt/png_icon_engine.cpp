@@ -26,7 +26,7 @@ QPixmap PngIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State 
 {
     if (m_files.empty() || size.isEmpty())
         return {};
-    const QPixmap &image = read(sizeFor(size));
+    const QPixmap &image = loaded(sizeFor(size));
     const QSize wanted = actualSize(size, mode, state);
     if (image.size() == wanted)
         return image;
@@ -61,7 +61,7 @@ int PngIconEngine::sizeFor(const QSize &size) const
 
 // The files are known to be PNG: without format detection, reading them does
 // not load every image plug-in.
-const QPixmap &PngIconEngine::read(int size)
+const QPixmap &PngIconEngine::loaded(int size)
 {
     auto found = m_read.find(size);
     if (found == m_read.end()) {

@@ -27,7 +27,7 @@ public:
 private:
     /// The smallest size that covers @p size, else the largest there is.
     [[nodiscard]] int sizeFor(const QSize &size) const;
-    [[nodiscard]] const QPixmap &read(int size);
+    [[nodiscard]] const QPixmap &loaded(int size);
 
     std::map<int, QString> m_files;
     std::map<int, QPixmap> m_read;
