@@ -39,7 +39,8 @@ fuzz)
     cmake --build --preset fuzz --target fuzz
     ;;
 web)
-    scripts/deps.sh cmake ninja-build emscripten chromium python3-websocket fonts-liberation
+    scripts/deps.sh cmake ninja-build emscripten nodejs chromium python3-websocket fonts-liberation \
+        poppler-utils
     build web
     ctest --preset web
     ;;

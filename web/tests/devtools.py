@@ -29,6 +29,8 @@ KEYS = {
     "End": ("End", 35, ""),
     "Backspace": ("Backspace", 8, ""),
     "Delete": ("Delete", 46, ""),
+    "PageUp": ("PageUp", 33, ""),
+    "PageDown": ("PageDown", 34, ""),
 }
 SHIFT = 8
 
@@ -114,7 +116,24 @@ class Browser:
             self.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                       clickCount=1)
 
+    def tap(self, x, y):
+        self.send("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+        self.send("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    def drag(self, x, y, dy, steps=10):
+        """A finger drawn dy pixels up or down from (x, y), at about 60 moves a second."""
+        self.send("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+        for step in range(1, steps + 1):
+            self.send("Input.dispatchTouchEvent", type="touchMove",
+                      touchPoints=[{"x": x, "y": y + dy * step / steps}])
+            time.sleep(0.016)
+        self.send("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
     def press(self, key, modifiers=0):
+        if key not in KEYS:  # a letter or a digit
+            self.send("Input.dispatchKeyEvent", type="keyDown", key=key, text=key)
+            self.send("Input.dispatchKeyEvent", type="keyUp", key=key)
+            return
         code, key_code, text = KEYS[key]
         self.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown", key=key,
                   code=code, windowsVirtualKeyCode=key_code, text=text, modifiers=modifiers)
@@ -159,11 +178,18 @@ class LoopbackServer:
     def __init__(self, folder):
         server = self
         self.paths = []
+        # Sent with every reply, as a host's server adds its own policy.
+        self.headers = {}
 
         class Handler(QuietHandler):
             def do_GET(self):
                 server.paths.append(self.path)
                 super().do_GET()
+
+            def end_headers(self):
+                for name, value in server.headers.items():
+                    self.send_header(name, value)
+                super().end_headers()
 
         self.httpd = http.server.ThreadingHTTPServer(
             ("127.0.0.1", 0), functools.partial(Handler, directory=str(folder)))
