@@ -9,6 +9,7 @@
 var Module = {
     onRuntimeInitialized: function () {
         Module.exercisePage = new ExercisePage(Module, document);
+        performance.mark('exercise-ready');
     },
 };
 

@@ -203,7 +203,8 @@ std::string style()
               "#window>button{padding:0}";
     for (const Control &control : form::Controls())
         result += desktop + placement(control);
-    result += desktop + ".listbox [role=option]{min-height:0;height:" + px(listRowHeight()) +
+    result += desktop +
+              ".listbox [role=option]{min-height:0;padding:0 2px;height:" + px(listRowHeight()) +
               ";line-height:" + px(listRowHeight()) + "}}";
     return result;
 }
