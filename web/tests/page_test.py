@@ -158,9 +158,14 @@ class PageTest(unittest.TestCase):
             except TimeoutError:
                 if attempt == 9:
                     raise
-        self.browser.wait_for(f"(() => {{ const t = {scrolled}; return new Promise(r => "
-                              f"setTimeout(() => r({scrolled} === t), 100)); }})()")
+        self.wait_until_still(list_id)
         return self.browser.evaluate(scrolled)
+
+    def wait_until_still(self, list_id):
+        """Waits for a list box to come to rest (a tap on a moving list only stops it)."""
+        scrolled = f"document.getElementById('{list_id}').scrollTop"
+        self.browser.wait_for(f"(() => {{ const t = {scrolled}; return new Promise(r => "
+                              f"setTimeout(() => r({scrolled} === t), 150)); }})()")
 
     def announcement(self):
         return self.browser.evaluate("document.getElementById('announcement').textContent")
@@ -434,7 +439,9 @@ class PageTest(unittest.TestCase):
         # A finger drawn up the counts scrolls them and selects nothing.
         x, y = self.centre("#speakersList")
         self.browser.drag(x, y, -80)
-        self.browser.wait_for("document.getElementById('speakersList').scrollTop > 0")
+        self.wait_until_still("speakersList")
+        self.assertGreater(self.browser.evaluate(
+            "document.getElementById('speakersList').scrollTop"), 0)
         self.assertEqual(self.lists()[0], [COUNTS, 0])
 
         for count, language in [("300", "немски"), ("700", "арабски")]:
