@@ -181,7 +181,7 @@ class ExercisePage {
         this.listBoxes = [...document.querySelectorAll('#window [role=listbox]')].map(
             element => new ListBox(element, this));
         for (const button of document.querySelectorAll('#window button[data-command]'))
-            button.addEventListener('click', () => this.press(Number(button.dataset.command)));
+            button.addEventListener('click', () => this.press(button));
         for (const listBox of this.listBoxes) {
             const label = document.getElementById(listBox.element.getAttribute('aria-labelledby'));
             label.addEventListener('click', () => listBox.element.focus());
@@ -194,8 +194,12 @@ class ExercisePage {
         this.refresh();
     }
 
-    press(command) {
-        const sentence = this.session.runCommand(command);
+    press(button) {
+        const sentence = this.session.runCommand(Number(button.dataset.command));
+        if (button.hasAttribute('data-to-start')) {
+            for (const listBox of this.listBoxes)
+                listBox.element.scrollTop = 0;
+        }
         this.refresh();
         this.announce(sentence);
     }

@@ -126,8 +126,11 @@ std::string element(const Control &control, const ranking::RankingBoard &board)
     case ControlKind::List:
         return listBox(control, board);
     case ControlKind::Command:
+        // Изтрий brings the window back to its start, lists scrolled to the top included.
         return "<button id=\"" + name + "\" type=\"button\" data-command=\"" +
-               std::to_string(*control.command) + "\">" + escaped(control.text) + "</button>\n";
+               std::to_string(*control.command) + "\"" +
+               (*control.command == form::Delete ? " data-to-start" : "") + ">" +
+               escaped(control.text) + "</button>\n";
     case ControlKind::Statement:
         return statement(control);
     }

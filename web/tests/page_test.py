@@ -249,6 +249,9 @@ class PageTest(unittest.TestCase):
         self.click_button("takeOutButton")
         self.assertEqual(self.browser.evaluate(
             "document.getElementById('speakersList').scrollTop"), before)
+        self.click_button("deleteButton")  # back to the start, the view included
+        self.assertEqual(self.browser.evaluate(
+            "document.getElementById('speakersList').scrollTop"), 0)
 
         self.click_button("enterButton")
         after_first = self.lists()
