@@ -40,7 +40,7 @@ fuzz)
     ;;
 web)
     scripts/deps.sh cmake ninja-build emscripten nodejs chromium python3-websocket fonts-liberation \
-        poppler-utils
+        poppler-utils orca xvfb dbus at-spi2-core libglib2.0-bin
     build web
     ctest --preset web
     ;;

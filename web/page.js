@@ -204,16 +204,13 @@ class ExercisePage {
         this.announce(sentence);
     }
 
-    // A screen reader hears a live region only when its text changes, so the
-    // same sentence twice goes out as a fresh one after a short blank.
+    // A screen reader hears a live region when its text changes, and Orca
+    // takes the same text twice in a row for one message: the same sentence
+    // again comes with a no-break space added or taken away, which no one hears.
     announce(sentence) {
-        clearTimeout(this.announceTimer);
-        if (this.announcement.textContent !== sentence) {
-            this.announcement.textContent = sentence;
-            return;
-        }
-        this.announcement.textContent = '';
-        this.announceTimer = setTimeout(() => { this.announcement.textContent = sentence; }, 100);
+        const previous = this.announcement.textContent;
+        this.announcement.textContent =
+            previous === sentence ? sentence + '\u00a0' : sentence;
     }
 
     refresh() {

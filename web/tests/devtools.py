@@ -43,15 +43,16 @@ class Browser:
     """One headless chromium with one page; close() ends it and waits for
     every process it started before removing its profile."""
 
-    def __init__(self, width, height):
+    def __init__(self, width, height, headless=True, extra_args=(), url="about:blank"):
         self.profile = tempfile.mkdtemp(prefix="ranking-chromium-")
         env = dict(os.environ, XDG_CONFIG_HOME=self.profile, XDG_CACHE_HOME=self.profile)
         self.process = subprocess.Popen(
-            [CHROMIUM, "--headless", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+            [CHROMIUM, *(["--headless"] if headless else []), *extra_args,
+             "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
              "--no-first-run", "--no-default-browser-check", "--disable-background-networking",
              "--disable-component-update", "--disable-sync", "--disable-extensions",
              "--force-device-scale-factor=1", f"--window-size={width},{height}",
-             "--remote-debugging-port=0", f"--user-data-dir={self.profile}", "about:blank"],
+             "--remote-debugging-port=0", f"--user-data-dir={self.profile}", url],
             env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             start_new_session=True)
         try:
