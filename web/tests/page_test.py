@@ -285,6 +285,11 @@ class PageTest(unittest.TestCase):
         for _ in TAB_ORDER[1:]:
             self.browser.press("Tab")
             visited.append(self.focused())
+            if visited[-1].endswith("Button"):  # a solid mark of 2 px, black on the face
+                self.assertEqual(self.browser.evaluate(
+                    "(s => [s.outlineStyle, s.outlineWidth, s.outlineColor])"
+                    "(getComputedStyle(document.activeElement))"),
+                    ["solid", "2px", "rgb(0, 0, 0)"])
         self.assertEqual(visited, TAB_ORDER)
         for _ in range(6):
             self.browser.press("Tab", modifiers=devtools.SHIFT)
@@ -335,6 +340,9 @@ class PageTest(unittest.TestCase):
             " })()"), ["dotted", True])
         self.browser.press("ArrowDown")  # selects the current item, skipping none
         self.assertEqual(self.lists()[1][1], LANGUAGES.index("италиански") - 1)
+        self.browser.press("Tab", modifiers=devtools.SHIFT)
+        self.browser.press(" ")
+        self.assertEqual(self.lists()[0], [COUNTS[1:], 0])
 
         self.click_item("speakersList", "900")
         self.click_button("enterButton")
