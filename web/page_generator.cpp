@@ -68,10 +68,11 @@ std::string cssColour(form::Colour colour)
 
 std::string option(const ranking::ItemList &list, int index, const std::string &listName)
 {
-    const bool selected = index == std::max(0, list.ListIndex());
+    // The keyboard's current item starts at the selection, or at the top.
+    const bool current = index == std::max(0, list.ListIndex());
     return "<div role=\"option\" id=\"" + listName + "-" + std::to_string(index) + "\"" +
            (index == list.ListIndex() ? " aria-selected=\"true\"" : "") +
-           (selected ? " class=\"current\"" : "") + ">" + escaped(list.List(index)) + "</div>";
+           (current ? " class=\"current\"" : "") + ">" + escaped(list.List(index)) + "</div>";
 }
 
 std::string listBox(const Control &control, const ranking::RankingBoard &board)
