@@ -82,9 +82,13 @@ class Browser:
             time.sleep(0.05)
         raise RuntimeError("chromium did not open its DevTools port")
 
-    def send(self, method, **params):
+    def send(self, method, session=None, **params):
+        """Sends to the page, or to the frame or worker attached as @p session."""
         self.next_id += 1
-        self.socket.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        message = {"id": self.next_id, "method": method, "params": params}
+        if session:
+            message["sessionId"] = session
+        self.socket.send(json.dumps(message))
         while True:
             message = json.loads(self.socket.recv())
             if message.get("id") == self.next_id:
@@ -94,16 +98,16 @@ class Browser:
             if "method" in message:
                 self.events.append(message)
 
-    def evaluate(self, expression):
-        result = self.send("Runtime.evaluate", expression=expression, returnByValue=True,
-                           awaitPromise=True)
+    def evaluate(self, expression, session=None):
+        result = self.send("Runtime.evaluate", session=session, expression=expression,
+                           returnByValue=True, awaitPromise=True)
         if "exceptionDetails" in result:
             raise ProtocolError(result["exceptionDetails"]["exception"].get("description"))
         return result["result"].get("value")
 
-    def wait_for(self, expression, timeout=10):
+    def wait_for(self, expression, timeout=10, session=None):
         deadline = time.monotonic() + timeout
-        while not self.evaluate(expression):
+        while not self.evaluate(expression, session):
             if time.monotonic() > deadline:
                 raise TimeoutError(expression)
             time.sleep(0.02)
@@ -181,11 +185,20 @@ class LoopbackServer:
         self.paths = []
         # Sent with every reply, as a host's server adds its own policy.
         self.headers = {}
+        # Pages served from memory by path, such as a host page with a frame.
+        self.pages = {}
 
         class Handler(QuietHandler):
             def do_GET(self):
                 server.paths.append(self.path)
-                super().do_GET()
+                if self.path not in server.pages:
+                    return super().do_GET()
+                body = server.pages[self.path].encode("utf-8")
+                self.send_response(200)
+                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
 
             def end_headers(self):
                 for name, value in server.headers.items():
@@ -197,8 +210,8 @@ class LoopbackServer:
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
 
-    def url(self, name):
-        return f"http://127.0.0.1:{self.httpd.server_address[1]}/{name}"
+    def url(self, name, host="127.0.0.1"):
+        return f"http://{host}:{self.httpd.server_address[1]}/{name}"
 
     def close(self):
         self.httpd.shutdown()

@@ -95,7 +95,7 @@ class PageTest(unittest.TestCase):
         self.assertEqual([e for e in reported if e["method"] != "Network.requestWillBeSent"], [],
                          "no console message, policy violation or exception")
         if self.server:
-            self.assertTrue(all(path.split("?")[0] == "/" + PAGE.name
+            self.assertTrue(all(path.split("?")[0] in ["/" + PAGE.name, *self.server.pages]
                                 for path in self.server.paths), self.server.paths)
 
     # --- helpers -----------------------------------------------------------
@@ -517,6 +517,40 @@ class PageTest(unittest.TestCase):
         for item in COUNTS[1:] + LANGUAGES[1:] + ["100 английски", title]:
             self.assertIn(item, flat)
         self.assertNotIn("Въведи", words)
+
+    def test_in_another_site_s_frame_the_host_keeps_the_focus(self):
+        if not self.server:
+            self.skipTest("a frame from another site needs the web server")
+        # The frame runs in a process of its own; it waits for the test to listen first.
+        self.browser.send("Target.setAutoAttach", autoAttach=True, waitForDebuggerOnStart=True,
+                          flatten=True)
+        self.addCleanup(self.browser.send, "Target.setAutoAttach", autoAttach=False,
+                        waitForDebuggerOnStart=False)
+        self.browser.events.clear()
+        # Another site on the same machine: localhost frames the page from 127.0.0.1.
+        self.server.pages["/host.html"] = (
+            f'<!DOCTYPE html><title>host</title><link rel="icon" href="data:,">'
+            f'<iframe src="{self.url}"></iframe>')
+        self.browser.send("Page.navigate", url=self.server.url("host.html", host="localhost"))
+        frame = None
+        deadline = time.monotonic() + 10
+        while frame is None and time.monotonic() < deadline:
+            self.browser.evaluate("0")
+            frame = next((e["params"]["sessionId"] for e in self.browser.events
+                          if e["method"] == "Target.attachedToTarget"
+                          and e["params"]["targetInfo"]["type"] == "iframe"), None)
+        self.assertIsNotNone(frame, "the page in a frame of its own")
+        for domain in ("Runtime", "Log"):
+            self.browser.send(domain + ".enable", session=frame)
+        self.browser.send("Runtime.runIfWaitingForDebugger", session=frame)
+        self.browser.wait_for(READY, session=frame)
+        self.browser.evaluate(READY, session=frame)  # collects what the frame said meanwhile
+        said = [e for e in self.browser.events if e.get("sessionId") == frame and e["method"] in
+                ("Log.entryAdded", "Runtime.consoleAPICalled", "Runtime.exceptionThrown")]
+        self.assertEqual(said, [])
+        self.assertEqual(self.browser.evaluate("document.activeElement.id", session=frame), "")
+        self.browser.events.clear()
+        self.open()
 
     # --- where the exercise cannot run ---------------------------------------
 

@@ -5,11 +5,13 @@ debug log (its SPEECH OUTPUT lines). Run under dbus-run-session."""
 
 import argparse
 import contextlib
+import faulthandler
 import os
 import pathlib
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
 
@@ -29,6 +31,8 @@ def wait_until(condition, timeout=30, what="a condition"):
 
 
 class ScreenReaderTest(unittest.TestCase):
+    processes = []
+
     @classmethod
     def setUpClass(cls):
         cls.processes = []
@@ -55,11 +59,12 @@ class ScreenReaderTest(unittest.TestCase):
         cls.start_x_server()
         # The screen reader on, as a desktop's setting says it to applications.
         subprocess.run(["gsettings", "set", "org.gnome.desktop.a11y.applications",
-                        "screen-reader-enabled", "true"], stderr=subprocess.DEVNULL, check=False)
+                        "screen-reader-enabled", "true"], stderr=subprocess.DEVNULL, check=False,
+                       timeout=30)
         cls.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         wait_until(lambda: subprocess.run(
             ["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply", "/org/a11y/bus",
-             "org.a11y.Bus.GetAddress"], capture_output=True).returncode == 0,
+             "org.a11y.Bus.GetAddress"], capture_output=True, timeout=30).returncode == 0,
             what="the accessibility bus")
         cls.log = home / "orca.log"
         orca = cls.start(["orca", "--debug-file=" + str(cls.log)], output=home / "orca.out")
@@ -147,8 +152,19 @@ class ScreenReaderTest(unittest.TestCase):
                              sum(sentence == each for _, each in presses), sentence)
 
 
+def watchdog():
+    """Should the test ever hang: where it stands, then the processes it started ended."""
+    faulthandler.dump_traceback()
+    for process in ScreenReaderTest.processes:
+        process.kill()
+    os._exit(1)
+
+
 def main():
     global PAGE
+    timer = threading.Timer(150, watchdog)
+    timer.daemon = True
+    timer.start()
     parser = argparse.ArgumentParser()
     parser.add_argument("--page", required=True, type=pathlib.Path)
     args, rest = parser.parse_known_args()
