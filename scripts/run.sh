@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" = web ]; then
-    scripts/deps.sh cmake ninja-build emscripten chromium python3-websocket fonts-liberation
+    scripts/deps.sh cmake ninja-build emscripten nodejs chromium python3-websocket fonts-liberation
     cmake --preset web
     cmake --build --preset web
     page=build/web/web/language-ranking.html

@@ -41,7 +41,8 @@ fuzz)
     cmake --build --preset fuzz --target fuzz
     ;;
 web)
-    scripts/deps.sh cmake ninja-build emscripten chromium python3-websocket fonts-liberation
+    scripts/deps.sh cmake ninja-build emscripten nodejs chromium python3-websocket fonts-liberation \
+        poppler-utils orca xvfb dbus at-spi2-core libglib2.0-bin
     build web
     ctest --preset web
     ;;

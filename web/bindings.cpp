@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "board_session.h"
-#include "form_export.h"
 
 #include <form/form_description.h>
 
@@ -13,8 +12,7 @@ EMSCRIPTEN_BINDINGS(language_ranking)
         .value("Languages", ranking::ListRole::Languages)
         .value("Ranking", ranking::ListRole::Ranking)
         .value("SortBuffer", ranking::ListRole::SortBuffer);
-    emscripten::function("formDescription", &FormDescription);
-    emscripten::function("wholeRowHeight", &form::WholeRowHeight);
+    emscripten::function("topRowShowing", &form::TopRowShowing);
     emscripten::class_<BoardSession>("BoardSession")
         .constructor<>()
         .function("items", &BoardSession::items)

@@ -1,175 +1,216 @@
 // SPDX-License-Identifier: MIT
-// The exercise's page: builds every control from the form description that
-// the WebAssembly module exports, and after every action shows the board's
-// three lists as the module reports them. The module is the only state.
+// The exercise's page: the markup already shows the start state; once the
+// WebAssembly module runs, this attaches behaviour to it, and after every
+// action the list boxes draw the board's three lists as the module reports
+// them. The module is the only state: a user's selection goes to it first.
 
-// The runtime below picks this object up and calls back once it is ready.
-// The page stays reachable as Module.exercisePage, which the tests read.
+// The runtime picks this object up and calls back once it is ready. The page
+// stays reachable as Module.exercisePage, which the tests read.
 var Module = {
     onRuntimeInitialized: function () {
-        Module.exercisePage = new ExercisePage(Module, document.getElementById('window'),
-                                               document.getElementById('announcement'));
-        performance.mark('lists-filled');
+        Module.exercisePage = new ExercisePage(Module, document);
+        performance.mark('exercise-ready');
     },
 };
 
-// The platform's metric twin of the form's font, then any serif.
-const fontFallbacks = '"Liberation Serif", serif';
-
-function placeControl(element, control, description) {
-    const geometry = control.geometry;
-    element.id = control.name;
-    Object.assign(element.style, {
-        left: geometry.left + 'px',
-        top: geometry.top + 'px',
-        width: geometry.width + 'px',
-        height: geometry.height + 'px',
-    });
-    if (control.background !== null) {
-        element.style.backgroundColor = control.background;
-        element.style.color = description.textOnFixedColour;
-    }
-}
-
-// One <select> list box showing one of the board's lists.
+// A single-select list box (role listbox) drawing one of the board's lists.
+// The current item is the keyboard's cursor; the selection is the model's.
 class ListBox {
-    constructor(select, role) {
-        this.select = select;
-        this.role = role;
+    constructor(element, page) {
+        this.element = element;
+        this.role = page.module.ListRole.values[element.dataset.role];
+        this.page = page;
+        const current = element.querySelector('.current');
+        this.current = current ? [...element.children].indexOf(current) : -1;
+        this.currentText = current ? current.textContent : null;
+        this.items = [...element.children].map(option => option.textContent);
+        this.selected = this.items.findIndex((_, index) =>
+            element.children[index].getAttribute('aria-selected') === 'true');
+        element.addEventListener('click', event => this.clicked(event));
+        element.addEventListener('keydown', event => this.keyPressed(event));
+        element.addEventListener('focus', () => this.focused());
+        element.addEventListener('mousedown', () => this.pressed());
     }
 
-    show(items, selectedIndex) {
-        const options = this.select.options;
+    // Only a click that starts and ends on one item selects it; a press that
+    // ends anywhere else, or a touch that scrolls, selects nothing.
+    clicked(event) {
+        const option = event.target.closest('[role=option]');
+        if (option && option.parentElement === this.element)
+            this.page.select(this, [...this.element.children].indexOf(option));
+    }
+
+    // The pointer's focus leaves the list where it is, under the pointer.
+    pressed() {
+        this.pointerFocus = document.activeElement !== this.element;
+    }
+
+    focused() {
+        if (!this.pointerFocus)
+            this.reveal(this.current);
+        this.pointerFocus = false;
+    }
+
+    keyPressed(event) {
+        if (event.altKey || event.ctrlKey || event.metaKey || this.items.length === 0)
+            return;
+        const target = this.keyTarget(event.key);
+        if (target === null)
+            return;
+        event.preventDefault();
+        this.page.select(this, Math.max(0, Math.min(this.items.length - 1, target)));
+    }
+
+    // With nothing selected, the first step selects the current item itself.
+    keyTarget(key) {
+        const step = this.selected < 0 ? 0 : 1;
+        const page = Math.max(1, this.visibleRows() - 1);
+        switch (key) {
+        case 'ArrowDown':
+            return this.current + step;
+        case 'ArrowUp':
+            return this.current - step;
+        case 'PageDown':
+            return this.current + (this.selected < 0 ? 0 : page);
+        case 'PageUp':
+            return this.current - (this.selected < 0 ? 0 : page);
+        case 'Home':
+            return 0;
+        case 'End':
+            return this.items.length - 1;
+        case ' ':
+            return this.current;
+        }
+        return key.length === 1 ? this.nextStartingWith(key) : null;
+    }
+
+    nextStartingWith(key) {
+        const wanted = key.toLocaleLowerCase('bg');
+        for (let offset = 1; offset <= this.items.length; ++offset) {
+            const index = (this.current + offset) % this.items.length;
+            if (this.items[index].toLocaleLowerCase('bg').startsWith(wanted))
+                return index;
+        }
+        return null;
+    }
+
+    show(items, selected) {
+        const changed = selected !== this.selected || items.length !== this.items.length ||
+                        items.some((item, index) => item !== this.items[index]);
+        if (!changed)
+            return;
+        this.drawItems(items);
+        this.items = items;
+        this.selected = selected;
+        this.moveCurrent(selected >= 0 ? selected : this.nearestToCurrent());
+        if (selected >= 0)
+            this.reveal(selected);
+    }
+
+    drawItems(items) {
+        const options = this.element.children;
         items.forEach((item, index) => {
-            if (index >= options.length)
-                this.select.add(new Option(item));
-            else if (options[index].text !== item)
-                options[index].text = item;
+            if (index >= options.length) {
+                const option = document.createElement('div');
+                option.setAttribute('role', 'option');
+                option.id = this.element.id + '-' + index;
+                this.element.append(option);
+            }
+            if (options[index].textContent !== item)
+                options[index].textContent = item;
         });
         while (options.length > items.length)
-            this.select.remove(options.length - 1);
-        // Selecting again would scroll the box back to its selection, so only
-        // a changed selection is set; the browser then scrolls no further than
-        // it takes to show the selected item whole, as the desktop windows do.
-        if (this.select.selectedIndex !== selectedIndex)
-            this.select.selectedIndex = selectedIndex;
+            options[options.length - 1].remove();
+    }
+
+    // The current item itself if it is still in the list, else the item that
+    // took its place, so that no item is skipped.
+    nearestToCurrent() {
+        const index = this.items.indexOf(this.currentText);
+        if (index >= 0)
+            return index;
+        return Math.min(Math.max(this.current, 0), this.items.length - 1);
+    }
+
+    moveCurrent(index) {
+        const options = this.element.children;
+        for (let each = 0; each < options.length; ++each) {
+            options[each].classList.toggle('current', each === index);
+            if (each === this.selected)
+                options[each].setAttribute('aria-selected', 'true');
+            else
+                options[each].removeAttribute('aria-selected');
+        }
+        this.current = index;
+        this.currentText = index >= 0 ? this.items[index] : null;
+        if (index >= 0)
+            this.element.setAttribute('aria-activedescendant', options[index].id);
+        else
+            this.element.removeAttribute('aria-activedescendant');
+        if (document.activeElement === this.element)
+            this.reveal(index);
+    }
+
+    rowHeight() {
+        const first = this.element.firstElementChild;
+        return first ? first.offsetHeight : 0;
+    }
+
+    visibleRows() {
+        const row = this.rowHeight();
+        return row > 0 ? Math.max(1, Math.floor(this.element.clientHeight / row)) : 1;
+    }
+
+    // Scrolls whole rows, only as far as it takes to show row @p index.
+    reveal(index) {
+        const row = this.rowHeight();
+        if (index < 0 || row === 0)
+            return;
+        const top = Math.round(this.element.scrollTop / row);
+        const wanted = this.page.module.topRowShowing(index, top, this.visibleRows());
+        if (wanted !== top)
+            this.element.scrollTop = wanted * row;
     }
 }
 
 class ExercisePage {
-    constructor(module, windowElement, announcement) {
+    constructor(module, document) {
+        this.module = module;
         this.session = new module.BoardSession();
-        this.announcement = announcement;
-        this.listBoxes = [];
-        const description = module.formDescription();
-        this.styleWindow(windowElement, description);
-        this.buildControls(windowElement, description);
+        this.announcement = document.getElementById('announcement');
+        this.listBoxes = [...document.querySelectorAll('#window [role=listbox]')].map(
+            element => new ListBox(element, this));
+        for (const button of document.querySelectorAll('#window button[data-command]'))
+            button.addEventListener('click', () => this.press(button));
+        for (const listBox of this.listBoxes) {
+            const label = document.getElementById(listBox.element.getAttribute('aria-labelledby'));
+            label.addEventListener('click', () => listBox.element.focus());
+        }
         this.refresh();
     }
 
-    styleWindow(windowElement, description) {
-        document.title = description.caption;
-        document.body.style.backgroundColor = description.windowBackground;
-        const font = description.font;
-        Object.assign(windowElement.style, {
-            width: description.clientSize.width + 'px',
-            height: description.clientSize.height + 'px',
-            backgroundColor: description.windowBackground,
-            fontFamily: '"' + font.family + '", ' + fontFallbacks,
-            fontSize: font.pointSize + 'pt',
-            fontWeight: String(font.weight),
-        });
+    select(listBox, index) {
+        this.session.setListIndex(listBox.role, index);
+        this.refresh();
     }
 
-    // Controls that take no focus come first; the others follow in the
-    // desktop window's tab order, which the document order then gives.
-    buildControls(windowElement, description) {
-        const controls = description.controls;
-        const unfocused = controls.filter(control => control.tabPosition === 0);
-        const focused = controls.filter(control => control.tabPosition > 0)
-                            .sort((a, b) => a.tabPosition - b.tabPosition);
-        for (const control of unfocused.concat(focused)) {
-            const element = this.createControl(control, description.font);
-            placeControl(element, control, description);
-            windowElement.append(element);
+    press(button) {
+        const sentence = this.session.runCommand(Number(button.dataset.command));
+        if (button.hasAttribute('data-to-start')) {
+            for (const listBox of this.listBoxes)
+                listBox.element.scrollTop = 0;
         }
-    }
-
-    createControl(control, font) {
-        switch (control.kind) {
-        case 'label':
-            return this.createLabel(control);
-        case 'list':
-            return this.createListBox(control, font);
-        case 'command':
-            return this.createButton(control);
-        case 'statement':
-            return this.createStatement(control);
-        }
-        throw new TypeError('unknown control kind ' + control.kind);
-    }
-
-    // A label that names a control is its <label>; the one that names none
-    // is the window's title.
-    createLabel(control) {
-        const element = document.createElement(control.labelFor ? 'label' : 'h1');
-        element.textContent = control.text;
-        if (control.labelFor)
-            element.htmlFor = control.labelFor;
-        return element;
-    }
-
-    createListBox(control, font) {
-        const select = document.createElement('select');
-        // The size only makes it a list box; its height is the form's.
-        const rowHeight = font.pointSize * 96 / 72 * 1.2;
-        select.size = Math.max(2, Math.floor(control.geometry.height / rowHeight));
-        const listBox = new ListBox(select, control.role);
-        select.addEventListener('change', () => {
-            this.session.setListIndex(listBox.role, select.selectedIndex);
-            this.refresh();
-        });
-        this.listBoxes.push(listBox);
-        return select;
-    }
-
-    createButton(control) {
-        const button = document.createElement('button');
-        button.type = 'button';
-        button.textContent = control.text;
-        button.addEventListener('click', () => this.press(control.command));
-        return button;
-    }
-
-    createStatement(control) {
-        const textarea = document.createElement('textarea');
-        textarea.readOnly = true;
-        // As its default value the text leaves the caret, and the view, at its
-        // start; autofocus then gives it the focus without forcing a layout.
-        textarea.defaultValue = control.text;
-        textarea.autofocus = true;
-        textarea.setAttribute('aria-label', control.accessibleName);
-        textarea.spellcheck = false;
-        this.statement = textarea;
-        return textarea;
-    }
-
-    press(commandIndex) {
-        const sentence = this.session.runCommand(commandIndex);
         this.refresh();
         this.announce(sentence);
     }
 
-    // A screen reader hears a live region only when its text changes, so the
-    // same sentence twice goes out as a fresh one after a short blank.
+    // A screen reader hears a live region when its text changes, and Orca
+    // takes the same text twice in a row for one message: the same sentence
+    // again comes with a no-break space added or taken away, which no one hears.
     announce(sentence) {
-        clearTimeout(this.announceTimer);
-        if (this.announcement.textContent !== sentence) {
-            this.announcement.textContent = sentence;
-            return;
-        }
-        this.announcement.textContent = '';
-        this.announceTimer = setTimeout(() => { this.announcement.textContent = sentence; }, 100);
+        const previous = this.announcement.textContent;
+        this.announcement.textContent =
+            previous === sentence ? sentence + '\u00a0' : sentence;
     }
 
     refresh() {
@@ -177,3 +218,49 @@ class ExercisePage {
             listBox.show(this.session.items(listBox.role), this.session.listIndex(listBox.role));
     }
 }
+
+// Where a text no longer fits its box at the window's geometry (wider
+// letter or word spacing, a larger minimum font), the page takes the one
+// column layout, where texts wrap.
+function keepTextsWhole(document) {
+    const labels = [...document.querySelectorAll('#window .label')];
+    const check = () => {
+        if (labels.some(label => label.firstElementChild.offsetWidth > label.clientWidth ||
+                                 label.firstElementChild.offsetHeight > label.clientHeight))
+            document.documentElement.classList.add('column');
+    };
+    new ResizeObserver(check).observe(document.documentElement);
+    for (const label of labels)
+        new ResizeObserver(check).observe(label.firstElementChild);
+}
+
+// A module of 8 bytes that any browser able to run the exercise compiles; a
+// browser without WebAssembly, or a host policy that forbids compiling it,
+// fails here instead of inside the runtime.
+function webAssemblyRuns() {
+    try {
+        return new WebAssembly.Module(Uint8Array.of(0, 0x61, 0x73, 0x6d, 1, 0, 0, 0)) !== null;
+    } catch (error) {
+        return false;
+    }
+}
+
+function showUnavailable(document) {
+    document.getElementById('unavailable').hidden = false;
+}
+
+function startExercise(document) {
+    keepTextsWhole(document);
+    // In a frame the host page decides where the focus goes.
+    if (window.self === window.top)
+        document.getElementById('statement').focus({preventScroll: true});
+    if (!webAssemblyRuns())
+        return showUnavailable(document);
+    try {
+        startModule(Module); // the module's runtime, which the build appends to this script
+    } catch (error) {
+        showUnavailable(document);
+    }
+}
+
+startExercise(document);

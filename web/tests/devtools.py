@@ -29,6 +29,8 @@ KEYS = {
     "End": ("End", 35, ""),
     "Backspace": ("Backspace", 8, ""),
     "Delete": ("Delete", 46, ""),
+    "PageUp": ("PageUp", 33, ""),
+    "PageDown": ("PageDown", 34, ""),
 }
 SHIFT = 8
 
@@ -41,15 +43,16 @@ class Browser:
     """One headless chromium with one page; close() ends it and waits for
     every process it started before removing its profile."""
 
-    def __init__(self, width, height):
+    def __init__(self, width, height, headless=True, extra_args=(), url="about:blank"):
         self.profile = tempfile.mkdtemp(prefix="ranking-chromium-")
         env = dict(os.environ, XDG_CONFIG_HOME=self.profile, XDG_CACHE_HOME=self.profile)
         self.process = subprocess.Popen(
-            [CHROMIUM, "--headless", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+            [CHROMIUM, *(["--headless"] if headless else []), *extra_args,
+             "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
              "--no-first-run", "--no-default-browser-check", "--disable-background-networking",
              "--disable-component-update", "--disable-sync", "--disable-extensions",
              "--force-device-scale-factor=1", f"--window-size={width},{height}",
-             "--remote-debugging-port=0", f"--user-data-dir={self.profile}", "about:blank"],
+             "--remote-debugging-port=0", f"--user-data-dir={self.profile}", url],
             env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             start_new_session=True)
         try:
@@ -79,9 +82,13 @@ class Browser:
             time.sleep(0.05)
         raise RuntimeError("chromium did not open its DevTools port")
 
-    def send(self, method, **params):
+    def send(self, method, session=None, **params):
+        """Sends to the page, or to the frame or worker attached as @p session."""
         self.next_id += 1
-        self.socket.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        message = {"id": self.next_id, "method": method, "params": params}
+        if session:
+            message["sessionId"] = session
+        self.socket.send(json.dumps(message))
         while True:
             message = json.loads(self.socket.recv())
             if message.get("id") == self.next_id:
@@ -91,16 +98,16 @@ class Browser:
             if "method" in message:
                 self.events.append(message)
 
-    def evaluate(self, expression):
-        result = self.send("Runtime.evaluate", expression=expression, returnByValue=True,
-                           awaitPromise=True)
+    def evaluate(self, expression, session=None):
+        result = self.send("Runtime.evaluate", session=session, expression=expression,
+                           returnByValue=True, awaitPromise=True)
         if "exceptionDetails" in result:
             raise ProtocolError(result["exceptionDetails"]["exception"].get("description"))
         return result["result"].get("value")
 
-    def wait_for(self, expression, timeout=10):
+    def wait_for(self, expression, timeout=10, session=None):
         deadline = time.monotonic() + timeout
-        while not self.evaluate(expression):
+        while not self.evaluate(expression, session):
             if time.monotonic() > deadline:
                 raise TimeoutError(expression)
             time.sleep(0.02)
@@ -114,7 +121,24 @@ class Browser:
             self.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                       clickCount=1)
 
+    def tap(self, x, y):
+        self.send("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+        self.send("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    def drag(self, x, y, dy, steps=10):
+        """A finger drawn dy pixels up or down from (x, y), at about 60 moves a second."""
+        self.send("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+        for step in range(1, steps + 1):
+            self.send("Input.dispatchTouchEvent", type="touchMove",
+                      touchPoints=[{"x": x, "y": y + dy * step / steps}])
+            time.sleep(0.016)
+        self.send("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
     def press(self, key, modifiers=0):
+        if key not in KEYS:  # a letter or a digit
+            self.send("Input.dispatchKeyEvent", type="keyDown", key=key, text=key)
+            self.send("Input.dispatchKeyEvent", type="keyUp", key=key)
+            return
         code, key_code, text = KEYS[key]
         self.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown", key=key,
                   code=code, windowsVirtualKeyCode=key_code, text=text, modifiers=modifiers)
@@ -159,19 +183,35 @@ class LoopbackServer:
     def __init__(self, folder):
         server = self
         self.paths = []
+        # Sent with every reply, as a host's server adds its own policy.
+        self.headers = {}
+        # Pages served from memory by path, such as a host page with a frame.
+        self.pages = {}
 
         class Handler(QuietHandler):
             def do_GET(self):
                 server.paths.append(self.path)
-                super().do_GET()
+                if self.path not in server.pages:
+                    return super().do_GET()
+                body = server.pages[self.path].encode("utf-8")
+                self.send_response(200)
+                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+
+            def end_headers(self):
+                for name, value in server.headers.items():
+                    self.send_header(name, value)
+                super().end_headers()
 
         self.httpd = http.server.ThreadingHTTPServer(
             ("127.0.0.1", 0), functools.partial(Handler, directory=str(folder)))
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
 
-    def url(self, name):
-        return f"http://127.0.0.1:{self.httpd.server_address[1]}/{name}"
+    def url(self, name, host="127.0.0.1"):
+        return f"http://{host}:{self.httpd.server_address[1]}/{name}"
 
     def close(self):
         self.httpd.shutdown()

@@ -3,43 +3,58 @@
 a loopback HTTP server (--origin http), driven by real mouse and key events."""
 
 import argparse
+import contextlib
+import base64
+import json
 import pathlib
 import random
+import subprocess
 import sys
+import tempfile
+import time
 import unittest
 
 import devtools
 
 PAGE = None
 ORIGIN = None
+TABLE = None  # the form description as the build's page generator wrote it
 
 COUNTS = [str(n) for n in range(100, 1000, 100)]
 LANGUAGES = ["английски", "арабски", "испански", "италиански", "китайски", "немски", "руски",
              "френски"]
 LIST_IDS = ["speakersList", "languagesList", "rankingList"]
-TAB_ORDER = ["statement", "speakersList", "languagesList", "rankingList", "enterButton",
-             "takeOutButton", "deleteButton"]
+# The window's tab cycle, from the first list on.
+TAB_ORDER = ["speakersList", "languagesList", "rankingList", "enterButton", "takeOutButton",
+             "deleteButton", "statement"]
+LISTS = """[...document.querySelectorAll('#window [role=listbox]')].map(box => [
+  [...box.children].map(o => o.textContent),
+  [...box.children].findIndex(o => o.getAttribute('aria-selected') === 'true')])"""
+READY = "typeof Module == 'object' && !!Module.exercisePage"
+UNAVAILABLE = "(e => !!e && !e.hidden)(document.getElementById('unavailable'))"
 
 # What every list box shows against what the model holds, and whether the
 # selected item is in full view once the browser has scrolled to it (it does
 # so on a later frame; a busy machine may take a few).
 MIRROR = """(async () => {
   const frame = () => new Promise(done => requestAnimationFrame(done));
-  const inView = select => {
-    const option = select.options[select.selectedIndex];
+  const selectedOf = box => [...box.children].findIndex(
+    o => o.getAttribute('aria-selected') === 'true');
+  const inView = box => {
+    const option = box.children[selectedOf(box)];
     if (!option) return true;
-    const item = option.getBoundingClientRect(), box = select.getBoundingClientRect();
-    const top = box.top + select.clientTop;
-    return item.top >= top - 0.5 && item.bottom <= top + select.clientHeight + 0.5;
+    const item = option.getBoundingClientRect(), rect = box.getBoundingClientRect();
+    const top = rect.top + box.clientTop;
+    return item.top >= top - 0.5 && item.bottom <= top + box.clientHeight + 0.5;
   };
-  const selects = [...document.querySelectorAll('#window select')];
-  for (let frames = 0; frames < 30 && !selects.every(inView); ++frames) await frame();
+  const boxes = [...document.querySelectorAll('#window [role=listbox]')];
+  for (let frames = 0; frames < 30 && !boxes.every(inView); ++frames) await frame();
   const session = Module.exercisePage.session;
   const roles = [Module.ListRole.Speakers, Module.ListRole.Languages, Module.ListRole.Ranking];
-  return selects.map((select, i) => ({
-    shown: [...select.options].map(o => o.text), selected: select.selectedIndex,
+  return boxes.map((box, i) => ({
+    shown: [...box.children].map(o => o.textContent), selected: selectedOf(box),
     model: session.items(roles[i]), modelSelected: session.listIndex(roles[i]),
-    inView: inView(select),
+    inView: inView(box),
   }));
 })()"""
 
@@ -61,7 +76,10 @@ class PageTest(unittest.TestCase):
 
     def setUp(self):
         self.browser.events.clear()
-        self.browser.navigate(self.url, "typeof Module == 'object' && !!Module.exercisePage")
+        self.open()
+
+    def open(self, url=None):
+        self.browser.navigate(url or self.url, READY)
         # The statement has the focus once the first frame is drawn.
         self.browser.wait_for("document.activeElement.id == 'statement'")
 
@@ -72,19 +90,28 @@ class PageTest(unittest.TestCase):
         reported = [e for e in self.browser.events if e["method"] in methods]
         requests = [e["params"]["request"]["url"] for e in reported
                     if e["method"] == "Network.requestWillBeSent"]
-        self.assertEqual(requests, [self.url], "the page itself is its only request")
+        self.assertEqual({url.split("?")[0] for url in requests}, {self.url},
+                         "the page itself is its only request")
         self.assertEqual([e for e in reported if e["method"] != "Network.requestWillBeSent"], [],
                          "no console message, policy violation or exception")
         if self.server:
-            self.assertTrue(all(path == "/" + PAGE.name for path in self.server.paths),
-                            self.server.paths)
+            self.assertTrue(all(path.split("?")[0] in ["/" + PAGE.name, *self.server.pages]
+                                for path in self.server.paths), self.server.paths)
 
     # --- helpers -----------------------------------------------------------
 
     def lists(self):
-        return self.browser.evaluate(
-            "[...document.querySelectorAll('#window select')].map(s => "
-            "[[...s.options].map(o => o.text), s.selectedIndex])")
+        return self.browser.evaluate(LISTS)
+
+    def emulate(self, width, height, mobile=False):
+        """Sizes the page's view until the test ends; a mobile view takes touch."""
+        self.browser.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                          deviceScaleFactor=1, mobile=mobile)
+        self.browser.send("Emulation.setTouchEmulationEnabled", enabled=mobile,
+                          maxTouchPoints=1)
+        self.addCleanup(self.browser.send, "Emulation.setTouchEmulationEnabled", enabled=False)
+        self.addCleanup(self.browser.send, "Emulation.setDeviceMetricsOverride", width=461,
+                        height=345, deviceScaleFactor=1, mobile=False)
 
     def assert_mirrors_model(self):
         for box in self.browser.evaluate(MIRROR):
@@ -103,14 +130,16 @@ class PageTest(unittest.TestCase):
             f"(() => {{ const r = document.querySelector({selector!r}).getBoundingClientRect();"
             " return [r.x + r.width / 2, r.y + r.height / 2]; })()")
 
-    def click_item(self, list_id, text):
+    def item_centre(self, list_id, text):
         # The user scrolls the box to the item first, as with its scroll bar.
-        x, y = self.browser.evaluate(
-            f"(() => {{ const o = [...document.getElementById('{list_id}').options]"
-            f".find(o => o.text === {text!r}); o.scrollIntoView({{block: 'nearest'}});"
+        return self.browser.evaluate(
+            f"(() => {{ const o = [...document.getElementById('{list_id}').children]"
+            f".find(o => o.textContent === {text!r}); o.scrollIntoView({{block: 'nearest'}});"
             " const r = o.getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2];"
             " })()")
-        self.browser.click(x, y)
+
+    def click_item(self, list_id, text):
+        self.browser.click(*self.item_centre(list_id, text))
 
     def click_button(self, button_id):
         self.browser.click(*self.centre("#" + button_id))
@@ -129,9 +158,14 @@ class PageTest(unittest.TestCase):
             except TimeoutError:
                 if attempt == 9:
                     raise
-        self.browser.wait_for(f"(() => {{ const t = {scrolled}; return new Promise(r => "
-                              f"setTimeout(() => r({scrolled} === t), 100)); }})()")
+        self.wait_until_still(list_id)
         return self.browser.evaluate(scrolled)
+
+    def wait_until_still(self, list_id):
+        """Waits for a list box to come to rest (a tap on a moving list only stops it)."""
+        scrolled = f"document.getElementById('{list_id}').scrollTop"
+        self.browser.wait_for(f"(() => {{ const t = {scrolled}; return new Promise(r => "
+                              f"setTimeout(() => r({scrolled} === t), 150)); }})()")
 
     def announcement(self):
         return self.browser.evaluate("document.getElementById('announcement').textContent")
@@ -141,33 +175,50 @@ class PageTest(unittest.TestCase):
 
     # --- cases -------------------------------------------------------------
 
-    def test_start_state_and_layout_follow_the_form_description(self):
-        self.assertEqual(self.lists(), [[COUNTS, 0], [LANGUAGES, 0], [[], -1]])
+    def test_start_state_and_layout_follow_the_form_table(self):
+        table = TABLE
+        lists = [c for c in table["controls"] if "items" in c]
+        self.assertEqual(self.lists(), [[c["items"], c["selected"]] for c in lists])
         self.assertEqual(self.browser.evaluate(
             "(() => { const s = document.getElementById('statement');"
             " return [s.selectionStart, s.scrollTop]; })()"), [0, 0])
-        mismatches = self.browser.evaluate("""(() => {
-          const d = Module.formDescription(), bad = [];
+        page = self.browser.evaluate("""(() => {
           const win = document.getElementById('window').getBoundingClientRect();
-          if (win.width !== d.clientSize.width || win.height !== d.clientSize.height)
-            bad.push('window size');
-          if (document.title !== d.caption || document.documentElement.lang !== 'bg')
-            bad.push('title or language');
-          for (const c of d.controls) {
-            const e = document.getElementById(c.name), r = e.getBoundingClientRect();
-            const g = c.geometry, style = getComputedStyle(e);
-            if (r.left - win.left !== g.left || r.top - win.top !== g.top ||
-                r.width !== g.width || r.height !== g.height) bad.push(c.name + ' geometry');
-            if (c.background && (style.backgroundColor.replace(/ /g, '') !== c.background ||
-                                 style.color.replace(/ /g, '') !== d.textOnFixedColour))
-              bad.push(c.name + ' colours');
-            if (!style.fontFamily.startsWith('"' + d.font.family + '"') || style.fontSize !== '16px')
-              bad.push(c.name + ' font');
-            if (c.text && c.kind !== 'statement' && e.textContent !== c.text) bad.push(c.name + ' text');
+          const controls = {};
+          for (const e of document.querySelectorAll('#window > :not(.print-only)')) {
+            const r = e.getBoundingClientRect(), style = getComputedStyle(e);
+            const row = e.firstElementChild && e.getAttribute('role') === 'listbox'
+                ? e.firstElementChild.offsetHeight : null;
+            controls[e.id] = {left: r.left - win.left, top: r.top - win.top, width: r.width,
+                              height: r.height, background: style.backgroundColor,
+                              color: style.color, font: style.fontFamily, size: style.fontSize,
+                              text: e.tagName === 'TEXTAREA' ? e.value : e.textContent,
+                              inner: e.clientHeight, row};
           }
-          return bad;
+          return {width: win.width, height: win.height, title: document.title,
+                  lang: document.documentElement.lang, controls,
+                  body: getComputedStyle(document.body).backgroundColor};
         })()""")
-        self.assertEqual(mismatches, [])
+        self.assertEqual([page["width"], page["height"]], [table["width"], table["height"]])
+        self.assertEqual([page["title"], page["lang"]], [table["caption"], "bg"])
+        self.assertEqual(page["body"].replace(" ", ""), table["windowBackground"])
+        self.assertEqual(sorted(page["controls"]), sorted(c["name"] for c in table["controls"]))
+        for control in table["controls"]:
+            shown = page["controls"][control["name"]]
+            with self.subTest(control["name"]):
+                self.assertEqual([shown[k] for k in ("left", "top", "width", "height")],
+                                 [control[k] for k in ("left", "top", "width", "height")])
+                if control["background"]:
+                    self.assertEqual([shown["background"].replace(" ", ""),
+                                      shown["color"].replace(" ", "")],
+                                     [control["background"], table["textOnFixedColour"]])
+                self.assertTrue(shown["font"].startswith('"' + table["fontFamily"] + '"'))
+                self.assertEqual(shown["size"], f"{table['fontPixels']}px")
+                if control["text"]:
+                    self.assertEqual(shown["text"], control["text"].replace("\r\n", "\n"))
+                if shown["row"]:  # whole rows, no shorter than the text needs
+                    self.assertGreaterEqual(shown["row"], table["naturalRowHeight"])
+                    self.assertEqual(shown["inner"] % shown["row"], 0)
 
     def test_mouse_session_keeps_the_ranking_descending(self):
         for count, language in [("300", "немски"), ("700", "арабски"), ("500", "руски")]:
@@ -198,6 +249,9 @@ class PageTest(unittest.TestCase):
         self.click_button("takeOutButton")
         self.assertEqual(self.browser.evaluate(
             "document.getElementById('speakersList').scrollTop"), before)
+        self.click_button("deleteButton")  # back to the start, the view included
+        self.assertEqual(self.browser.evaluate(
+            "document.getElementById('speakersList').scrollTop"), 0)
 
         self.click_button("enterButton")
         after_first = self.lists()
@@ -208,13 +262,36 @@ class PageTest(unittest.TestCase):
             self.browser.wait_for("document.getElementById('announcement').textContent.startsWith("
                                   "'Нищо не е')")
 
+    def test_press_released_elsewhere_selects_nothing(self):
+        x, y = self.item_centre("speakersList", "300")
+        for target in (self.centre("#statement"), (-20, -20)):  # beside the list, off the page
+            self.browser.send("Input.dispatchMouseEvent", type="mousePressed", x=x, y=y,
+                              button="left", clickCount=1)
+            self.browser.send("Input.dispatchMouseEvent", type="mouseMoved", x=target[0],
+                              y=target[1], button="left", buttons=1)
+            self.browser.send("Input.dispatchMouseEvent", type="mouseReleased", x=target[0],
+                              y=target[1], button="left", clickCount=1)
+            self.assert_mirrors_model()
+            self.assertEqual(self.lists()[0], [COUNTS, 0])
+        self.click_button("enterButton")
+        self.assertEqual(self.lists()[2], [["100 английски"], -1])
+
     def test_keyboard_only(self):
+        self.browser.press("Tab", modifiers=devtools.SHIFT)
+        self.browser.wait_for("document.activeElement.id == 'deleteButton'")
+        for _ in range(5):
+            self.browser.press("Tab", modifiers=devtools.SHIFT)
         visited = [self.focused()]
         for _ in TAB_ORDER[1:]:
             self.browser.press("Tab")
             visited.append(self.focused())
+            if visited[-1].endswith("Button"):  # a solid mark of 2 px, black on the face
+                self.assertEqual(self.browser.evaluate(
+                    "(s => [s.outlineStyle, s.outlineWidth, s.outlineColor])"
+                    "(getComputedStyle(document.activeElement))"),
+                    ["solid", "2px", "rgb(0, 0, 0)"])
         self.assertEqual(visited, TAB_ORDER)
-        for _ in range(5):
+        for _ in range(6):
             self.browser.press("Tab", modifiers=devtools.SHIFT)
         self.assertEqual(self.focused(), "speakersList")
 
@@ -224,10 +301,15 @@ class PageTest(unittest.TestCase):
         self.browser.press("End")
         self.browser.press("ArrowUp")
         self.assertEqual([box[1] for box in self.lists()], [2, 6, -1])
+        self.browser.press("PageUp")
+        self.browser.press("и")  # the next item from the current one that starts with it
+        self.assertEqual(self.lists()[1][1], LANGUAGES.index("испански"))
+        self.browser.press("и")
+        self.assertEqual(self.lists()[1][1], LANGUAGES.index("италиански"))
         self.browser.press("Tab")
         self.browser.press("Tab")
         self.browser.press(" ")
-        self.assertEqual(self.lists()[2], [["300 руски"], -1])
+        self.assertEqual(self.lists()[2], [["300 италиански"], -1])
 
         self.browser.press("Tab", modifiers=devtools.SHIFT)
         self.browser.press("Home")
@@ -235,7 +317,42 @@ class PageTest(unittest.TestCase):
         self.browser.press("Tab")
         self.browser.press("Enter")
         self.assertEqual(self.lists()[2], [[], -1])
-        self.assertIn("„300 руски“", self.announcement())
+        self.assertIn("„300 италиански“", self.announcement())
+        self.assert_mirrors_model()
+
+    def current_items(self):
+        return self.browser.evaluate("""[...document.querySelectorAll('#window [role=listbox]')]
+          .map(box => { const c = box.querySelector('.current');
+            return c && c.id === box.getAttribute('aria-activedescendant') ? c.textContent : null;
+          })""")
+
+    def test_current_item_after_each_button_is_the_nearest_remaining(self):
+        self.click_item("languagesList", "испански")
+        self.click_button("enterButton")
+        self.assertEqual(self.current_items(), ["200", "италиански", "100 испански"])
+        for _ in range(2):  # into the languages from the button, by the keyboard
+            self.browser.press("Tab", modifiers=devtools.SHIFT)
+        self.assertEqual(self.focused(), "languagesList")
+        self.assertEqual(self.browser.evaluate(
+            "(() => { const c = document.querySelector('#languagesList .current');"
+            " const box = c.parentElement.getBoundingClientRect(), r = c.getBoundingClientRect();"
+            " return [getComputedStyle(c).outlineStyle, r.top >= box.top && r.bottom <= box.bottom];"
+            " })()"), ["dotted", True])
+        self.browser.press("ArrowDown")  # selects the current item, skipping none
+        self.assertEqual(self.lists()[1][1], LANGUAGES.index("италиански") - 1)
+        self.browser.press("Tab", modifiers=devtools.SHIFT)
+        self.browser.press(" ")
+        self.assertEqual(self.lists()[0], [COUNTS[1:], 0])
+
+        self.click_item("speakersList", "900")
+        self.click_button("enterButton")
+        self.assertEqual(self.current_items(), ["800", "китайски", "100 испански"])
+        self.click_item("rankingList", "900 италиански")
+        self.click_button("takeOutButton")
+        self.assertEqual(self.current_items(), ["800", "китайски", "100 испански"])
+        self.assertEqual(self.lists()[2], [["100 испански"], -1])
+        self.click_button("deleteButton")
+        self.assertEqual(self.current_items(), ["100", "английски", None])
         self.assert_mirrors_model()
 
     def test_statement_cannot_be_changed(self):
@@ -293,7 +410,8 @@ class PageTest(unittest.TestCase):
 
     def test_seeded_random_clicks_and_keys_keep_every_list_box_a_mirror(self):
         generator = random.Random(20261208)
-        keys = ["Tab", "ArrowUp", "ArrowDown", "Home", "End", " ", "Enter"]
+        keys = ["Tab", "ArrowUp", "ArrowDown", "Home", "End", "PageUp", "PageDown", " ",
+                "Enter", "а", "и"]
         for _ in range(40):
             if generator.random() < 0.5:
                 self.browser.press(generator.choice(keys))
@@ -301,21 +419,211 @@ class PageTest(unittest.TestCase):
                 list_id = generator.choice(LIST_IDS + ["enterButton", "takeOutButton",
                                                        "deleteButton"])
                 items = self.browser.evaluate(
-                    f"[...(document.getElementById('{list_id}').options || [])].map(o => o.text)")
+                    f"[...document.getElementById('{list_id}').children].map(o => o.textContent)")
                 if items:
                     self.click_item(list_id, generator.choice(items))
                 elif list_id.endswith("Button"):
                     self.click_button(list_id)
             self.assert_mirrors_model()
 
+    # --- any width, zoom, spacing and paper ----------------------------------
+
+    def test_phone_taps_alone_run_the_exercise(self):
+        self.emulate(360, 640, mobile=True)
+        self.open()
+        figures = self.browser.evaluate("""(() => {
+          const boxes = [...document.querySelectorAll('#window [role=listbox]')];
+          const sizes = [...document.querySelectorAll('#window > :not(.print-only)')].map(e => {
+            const r = e.getBoundingClientRect(); return [r.width, r.height]; });
+          return {scale: visualViewport.scale, wide: document.documentElement.scrollWidth,
+                  rows: boxes.map(b => b.clientHeight / boxes[0].firstElementChild.offsetHeight),
+                  row: boxes[0].firstElementChild.offsetHeight,
+                  text: Math.min(...[...document.querySelectorAll('#window *')].map(
+                          e => parseFloat(getComputedStyle(e).fontSize))),
+                  smallest: Math.min(...sizes.flat())};
+        })()""")
+        self.assertEqual([figures["scale"], figures["wide"]], [1, 360])
+        self.assertTrue(all(rows >= 4 for rows in figures["rows"]), figures)
+        self.assertGreaterEqual(min(figures["row"], figures["smallest"]), 24)
+        self.assertGreaterEqual(figures["text"], 16)
+
+        # A finger drawn up the counts scrolls them and selects nothing.
+        x, y = self.centre("#speakersList")
+        self.browser.drag(x, y, -80)
+        self.wait_until_still("speakersList")
+        self.assertGreater(self.browser.evaluate(
+            "document.getElementById('speakersList').scrollTop"), 0)
+        self.assertEqual(self.lists()[0], [COUNTS, 0])
+
+        for count, language in [("300", "немски"), ("700", "арабски")]:
+            self.browser.tap(*self.item_centre("speakersList", count))
+            self.browser.tap(*self.item_centre("languagesList", language))
+            self.browser.evaluate("document.getElementById('enterButton').scrollIntoView()")
+            self.browser.tap(*self.centre("#enterButton"))
+        self.assertEqual(self.lists()[2], [["700 арабски", "300 немски"], -1])
+        self.browser.tap(*self.item_centre("rankingList", "300 немски"))
+        self.browser.evaluate("document.getElementById('takeOutButton').scrollIntoView()")
+        self.browser.tap(*self.centre("#takeOutButton"))
+        self.assertEqual(self.lists()[2], [["700 арабски"], -1])
+        self.browser.tap(*self.centre("#deleteButton"))
+        self.assertEqual(self.lists(), [[COUNTS, 0], [LANGUAGES, 0], [[], -1]])
+        self.assert_mirrors_model()
+
+    def test_zoom_and_text_spacing_lose_nothing(self):
+        # As a reader's style sheet or bookmarklet adds it, past the page's policy.
+        spacing = ("(() => { const s = new CSSStyleSheet(); s.replaceSync('* {"
+                   " line-height: 1.5 !important; letter-spacing: 0.12em !important;"
+                   " word-spacing: 0.16em !important } p { margin-bottom: 2em !important }');"
+                   " document.adoptedStyleSheets = [s]; })()")
+        whole = """(async () => {
+          await new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done)));
+          const width = innerWidth, bad = [];
+          if (document.documentElement.scrollWidth > width) bad.push('page scrolls sideways');
+          for (const e of document.querySelectorAll('#window > :not(.print-only)')) {
+            const r = e.getBoundingClientRect();
+            if (r.left < 0 || r.right > width) bad.push(e.id + ' beside the view');
+          }
+          for (const label of document.querySelectorAll('#window .label')) {
+            const text = label.firstElementChild.getBoundingClientRect();
+            const box = label.getBoundingClientRect();
+            if (text.left < box.left - 0.5 || text.right > box.right + 0.5 ||
+                text.top < box.top - 0.5 || text.bottom > box.bottom + 0.5)
+              bad.push(label.id + ' clipped');
+          }
+          return bad;
+        })()"""
+        for width, height in [(320, 256), (461, 345)]:
+            with self.subTest(width=width):
+                self.emulate(width, height)
+                self.open()
+                self.assertEqual(self.browser.evaluate(whole), [])
+                self.browser.evaluate(spacing)
+                self.assertEqual(self.browser.evaluate(whole), [])
+
+    def test_print_holds_the_statement_and_every_list_item(self):
+        self.click_button("enterButton")
+        pdf = base64.b64decode(self.browser.send("Page.printToPDF")["data"])
+        with tempfile.NamedTemporaryFile(suffix=".pdf") as file:
+            file.write(pdf)
+            file.flush()
+            text = subprocess.run(["pdftotext", file.name, "-"], check=True,
+                                  capture_output=True, encoding="utf-8").stdout
+        flat = " ".join(text.split())
+        statement = next(c["text"] for c in TABLE["controls"] if c["name"] == "statement")
+        for paragraph in statement.split("\r\n\r\n"):
+            self.assertIn(" ".join(paragraph.split()), flat)
+        words = text.split()
+        title = next(c["text"] for c in TABLE["controls"] if c["name"] == "titleLabel")
+        for item in COUNTS[1:] + LANGUAGES[1:] + ["100 английски", title]:
+            self.assertIn(item, flat)
+        self.assertNotIn("Въведи", words)
+
+    def test_in_another_site_s_frame_the_host_keeps_the_focus(self):
+        if not self.server:
+            self.skipTest("a frame from another site needs the web server")
+        # The frame runs in a process of its own; it waits for the test to listen first.
+        self.browser.send("Target.setAutoAttach", autoAttach=True, waitForDebuggerOnStart=True,
+                          flatten=True)
+        self.addCleanup(self.browser.send, "Target.setAutoAttach", autoAttach=False,
+                        waitForDebuggerOnStart=False)
+        self.browser.events.clear()
+        # Another site on the same machine: localhost frames the page from 127.0.0.1.
+        self.server.pages["/host.html"] = (
+            f'<!DOCTYPE html><title>host</title><link rel="icon" href="data:,">'
+            f'<iframe src="{self.url}"></iframe>')
+        self.browser.send("Page.navigate", url=self.server.url("host.html", host="localhost"))
+        frame = None
+        deadline = time.monotonic() + 10
+        while frame is None and time.monotonic() < deadline:
+            self.browser.evaluate("0")
+            frame = next((e["params"]["sessionId"] for e in self.browser.events
+                          if e["method"] == "Target.attachedToTarget"
+                          and e["params"]["targetInfo"]["type"] == "iframe"), None)
+        self.assertIsNotNone(frame, "the page in a frame of its own")
+        for domain in ("Runtime", "Log"):
+            self.browser.send(domain + ".enable", session=frame)
+        self.browser.send("Runtime.runIfWaitingForDebugger", session=frame)
+        self.browser.wait_for(READY, session=frame)
+        self.browser.evaluate(READY, session=frame)  # collects what the frame said meanwhile
+        said = [e for e in self.browser.events if e.get("sessionId") == frame and e["method"] in
+                ("Log.entryAdded", "Runtime.consoleAPICalled", "Runtime.exceptionThrown")]
+        self.assertEqual(said, [])
+        self.assertEqual(self.browser.evaluate("document.activeElement.id", session=frame), "")
+        self.browser.events.clear()
+        self.open()
+
+    # --- where the exercise cannot run ---------------------------------------
+
+    def shown_markup(self, selector, drawn=True):
+        """An element's markup if it is drawn, else None; read without the page's scripts."""
+        root = self.browser.send("DOM.getDocument")["root"]["nodeId"]
+        node = self.browser.send("DOM.querySelector", nodeId=root, selector=selector)["nodeId"]
+        try:
+            if drawn:
+                self.browser.send("DOM.getBoxModel", nodeId=node)
+        except devtools.ProtocolError:
+            return None
+        return self.browser.send("DOM.getOuterHTML", nodeId=node)["outerHTML"]
+
+    def test_a_visible_line_where_script_or_webassembly_cannot_run(self):
+        def failed_run(url=self.url, ready="document.readyState == 'complete'"):
+            self.browser.events.clear()
+            self.browser.navigate(url, ready)
+            self.assertIn(TABLE["caption"], self.shown_markup("title", drawn=False))
+            self.assertIn('aria-selected="true" class="current">английски<',
+                          self.shown_markup("#languagesList") or "")
+            self.assertEqual([e for e in self.browser.events
+                              if e["method"] == "Runtime.exceptionThrown"], [])
+
+        self.browser.send("Emulation.setScriptExecutionDisabled", value=True)
+        try:
+            self.browser.events.clear()
+            self.browser.send("Page.navigate", url=self.url)
+            deadline = time.monotonic() + 10
+            while time.monotonic() < deadline:
+                with contextlib.suppress(devtools.ProtocolError):  # a document on its way
+                    if self.shown_markup("noscript > p"):
+                        break
+                time.sleep(0.05)
+            self.assertIn("JavaScript", self.shown_markup("noscript > p") or "")
+            self.assertIn('aria-selected="true" class="current">100<',
+                          self.shown_markup("#speakersList") or "")
+        finally:
+            self.browser.send("Emulation.setScriptExecutionDisabled", value=False)
+
+        script = self.browser.send("Page.addScriptToEvaluateOnNewDocument",
+                                   source="delete window.WebAssembly")["identifier"]
+        try:
+            failed_run(ready=UNAVAILABLE)
+            self.assertIn("WebAssembly", self.shown_markup("#unavailable") or "")
+            self.click_button("enterButton")  # does nothing, and says nothing
+            self.assertEqual(self.lists()[2], [[], -1])
+        finally:
+            self.browser.send("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
+
+        if self.server:
+            self.server.headers["Content-Security-Policy"] = (
+                "default-src 'none'; script-src 'unsafe-inline'; style-src 'unsafe-inline';"
+                " img-src data:")
+            try:
+                failed_run(self.url + "?policy",
+                           ready=UNAVAILABLE)
+                self.assertIn("wasm-unsafe-eval", self.shown_markup("#unavailable") or "")
+            finally:
+                self.server.headers.clear()
+        self.browser.events.clear()
+        self.open()
+
 
 def main():
-    global PAGE, ORIGIN
+    global PAGE, ORIGIN, TABLE
     parser = argparse.ArgumentParser()
     parser.add_argument("--page", required=True, type=pathlib.Path)
     parser.add_argument("--origin", choices=["file", "http"], default="file")
+    parser.add_argument("--table", required=True, type=pathlib.Path)
     args, rest = parser.parse_known_args()
     PAGE, ORIGIN = args.page.resolve(), args.origin
+    TABLE = json.loads(args.table.read_text(encoding="utf-8"))
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
 
 

@@ -1,0 +1,176 @@
+# SPDX-License-Identifier: MIT
+"""The page under the Orca screen reader: Chromium with its accessibility on,
+on a private X server and session bus; what Orca says is read from its own
+debug log (its SPEECH OUTPUT lines). Run under dbus-run-session."""
+
+import argparse
+import contextlib
+import faulthandler
+import os
+import pathlib
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+import devtools
+
+PAGE = None
+READY = "typeof Module == 'object' && !!Module.exercisePage"
+DISPLAYS = range(60, 70)
+
+
+def wait_until(condition, timeout=30, what="a condition"):
+    deadline = time.monotonic() + timeout
+    while not condition():
+        if time.monotonic() > deadline:
+            raise TimeoutError(what)
+        time.sleep(0.1)
+
+
+class ScreenReaderTest(unittest.TestCase):
+    processes = []
+
+    @classmethod
+    def setUpClass(cls):
+        cls.processes = []
+        try:
+            cls.start_session()
+        except BaseException:
+            cls.tearDownClass()
+            raise
+
+    @classmethod
+    def start_session(cls):
+        cls.folder = tempfile.TemporaryDirectory(prefix="ranking-orca-")
+        home = pathlib.Path(cls.folder.name)
+        runtime = home / "run"
+        runtime.mkdir(mode=0o700)
+        os.environ.update(HOME=str(home), XDG_CONFIG_HOME=str(home / "config"),
+                          XDG_DATA_HOME=str(home / "data"), XDG_RUNTIME_DIR=str(runtime))
+        # Orca's own settings hook: its debug log line by line, so that it can be
+        # read while Orca runs.
+        customizations = home / "data" / "orca" / "orca-customizations.py"
+        customizations.parent.mkdir(parents=True)
+        customizations.write_text("import orca.debug\n"
+                                  "orca.debug.debugFile.reconfigure(line_buffering=True)\n")
+        cls.start_x_server()
+        # The screen reader on, as a desktop's setting says it to applications.
+        subprocess.run(["gsettings", "set", "org.gnome.desktop.a11y.applications",
+                        "screen-reader-enabled", "true"], stderr=subprocess.DEVNULL, check=False,
+                       timeout=30)
+        cls.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        wait_until(lambda: subprocess.run(
+            ["dbus-send", "--session", "--dest=org.a11y.Bus", "--print-reply", "/org/a11y/bus",
+             "org.a11y.Bus.GetAddress"], capture_output=True, timeout=30).returncode == 0,
+            what="the accessibility bus")
+        cls.log = home / "orca.log"
+        orca = cls.start(["orca", "--debug-file=" + str(cls.log)], output=home / "orca.out")
+        wait_until(lambda: "Screen reader on" in cls.speech() or orca.poll() is not None,
+                   what="Orca to start")
+        if orca.poll() is not None:
+            said = (home / "orca.out").read_text(errors="replace")
+            # Orca runs once per user; this machine's user may be running it already.
+            if "already running" in said:
+                raise unittest.SkipTest("another Orca runs for this user: " + said.strip())
+            raise RuntimeError("Orca ended at start: " + said)
+        # Opened with the page, which then has the focus, as from a desktop's launcher.
+        cls.browser = devtools.Browser(461, 345, headless=False,
+                                       extra_args=["--force-renderer-accessibility"],
+                                       url=PAGE.as_uri())
+
+    @classmethod
+    def start_x_server(cls):
+        for number in DISPLAYS:
+            if pathlib.Path(f"/tmp/.X{number}-lock").exists():
+                continue
+            server = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1024x768x24",
+                                       "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
+            with contextlib.suppress(subprocess.TimeoutExpired):
+                server.wait(timeout=1)
+            if server.poll() is None:
+                cls.processes.append(server)
+                os.environ["DISPLAY"] = f":{number}"
+                return
+        raise RuntimeError("no free X display between :60 and :69")
+
+    @classmethod
+    def start(cls, command, output=None):
+        with open(output or os.devnull, "wb") as sink:
+            cls.processes.append(subprocess.Popen(command, stdout=sink, stderr=sink))
+        return cls.processes[-1]
+
+    @classmethod
+    def tearDownClass(cls):
+        with contextlib.suppress(AttributeError):
+            cls.browser.close()
+        for process in reversed(cls.processes):
+            process.terminate()
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        with contextlib.suppress(AttributeError):
+            cls.folder.cleanup()
+
+    @classmethod
+    def speech(cls):
+        if not cls.log.exists():
+            return ""
+        return "\n".join(line.split("SPEECH OUTPUT: ", 1)[1]
+                         for line in cls.log.read_text(encoding="utf-8", errors="replace")
+                         .splitlines() if "SPEECH OUTPUT: " in line)
+
+    def wait_spoken(self, text, since=0, timeout=15):
+        wait_until(lambda: text in self.speech()[since:], timeout=timeout,
+                   what=f"Orca to say {text!r}; it said: {self.speech()[since:]!r}")
+
+    def centre(self, element_id):
+        return self.browser.evaluate(
+            f"(() => {{ const r = document.getElementById('{element_id}')"
+            ".getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()")
+
+    def test_each_press_is_spoken_once(self):
+        self.browser.wait_for(READY)
+        self.wait_spoken("Условие на задачата")
+        presses = [("enterButton", "Въведено „100 английски“, място 1 от 1 в класацията."),
+                   ("takeOutButton", "Нищо не е изведено: изберете ред от класацията."),
+                   ("takeOutButton", "Нищо не е изведено: изберете ред от класацията."),
+                   ("deleteButton", "Класацията е изтрита.")]
+        heard = len(self.speech())
+        for number, (button, sentence) in enumerate(presses):
+            self.browser.click(*self.centre(button))
+            self.wait_spoken(sentence, since=heard)
+            heard = self.speech().index(sentence, heard) + len(sentence)
+        time.sleep(1)  # nothing more comes
+        said = self.speech()
+        for sentence in {sentence for _, sentence in presses}:
+            self.assertEqual(said.count(sentence),
+                             sum(sentence == each for _, each in presses), sentence)
+
+
+def watchdog():
+    """Should the test ever hang: where it stands, then the processes it started ended."""
+    faulthandler.dump_traceback()
+    for process in ScreenReaderTest.processes:
+        process.kill()
+    os._exit(1)
+
+
+def main():
+    global PAGE
+    timer = threading.Timer(150, watchdog)
+    timer.daemon = True
+    timer.start()
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--page", required=True, type=pathlib.Path)
+    args, rest = parser.parse_known_args()
+    PAGE = args.page.resolve()
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()
