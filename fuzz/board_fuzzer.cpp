@@ -81,7 +81,7 @@ void perform(RankingBoard &board, Operation operation)
 /// Selects item indexByte modulo (count + 1) of the action's list, where count means none.
 std::string selectItem(RankingBoard &board, const Action &action)
 {
-    auto &list = board.list(action.role);
+    auto &list = board.ListOf(action.role);
     const int count = list.ListCount();
     const int picked = action.indexByte % (count + 1);
     const int index = picked == count ? -1 : picked;

@@ -129,7 +129,7 @@ void RankingForm::commandClicked(int index)
 
 ItemListModel &RankingForm::modelOf(ranking::ListRole role)
 {
-    const ranking::ItemList &list = m_board.list(role);
+    const ranking::ItemList &list = m_board.ListOf(role);
     return *std::ranges::find_if(
         m_models, [&list](const ItemListModel &model) { return &model.list() == &list; });
 }

@@ -30,13 +30,13 @@ BoardSession::BoardSession()
 const ranking::ItemList &BoardSession::shownList(ranking::ListRole role) const
 {
     checkShownRole(role);
-    return m_board.list(role);
+    return m_board.ListOf(role);
 }
 
 ranking::ItemList &BoardSession::shownList(ranking::ListRole role)
 {
     checkShownRole(role);
-    return m_board.list(role);
+    return m_board.ListOf(role);
 }
 
 val BoardSession::items(ranking::ListRole role) const

@@ -77,7 +77,7 @@ std::string option(const ranking::ItemList &list, int index, const std::string &
 
 std::string listBox(const Control &control, const ranking::RankingBoard &board)
 {
-    const ranking::ItemList &list = board.list(*control.listRole);
+    const ranking::ItemList &list = board.ListOf(*control.listRole);
     const std::string name = control.name;
     std::string result = "<div id=\"" + name +
                          "\" class=\"listbox\" role=\"listbox\" tabindex=\"0\"" +
@@ -260,7 +260,7 @@ std::string table()
             ",\"background\":" + jsonColour(control.background) +
             ",\"tabPosition\":" + std::to_string(control.tabPosition);
         if (control.listRole) {
-            const ranking::ItemList &list = board.list(*control.listRole);
+            const ranking::ItemList &list = board.ListOf(*control.listRole);
             controls += ",\"items\":" + jsonItems(list) +
                         ",\"selected\":" + std::to_string(list.ListIndex());
         }

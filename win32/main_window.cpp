@@ -150,7 +150,7 @@ bool MainWindow::createControls()
             if (const form::Control *label = form::LabelOf(*control))
                 createLabel(*label);
             m_lists.push_back(std::make_unique<ListBoxView>(
-                m_window, *control, m_scale, m_font.get(), m_board.list(*control->listRole)));
+                m_window, *control, m_scale, m_font.get(), m_board.ListOf(*control->listRole)));
             break;
         case form::ControlKind::Command:
             m_buttons.push_back(

@@ -15,7 +15,7 @@ QString MirrorFault(const RankingForm &form)
         if (def.kind != form::ControlKind::List)
             continue;
         const QString name = QLatin1String(def.name);
-        const ranking::ItemList &list = form.board().list(*def.listRole);
+        const ranking::ItemList &list = form.board().ListOf(*def.listRole);
         const auto *view = form.findChild<const ItemListView *>(name);
         if (!view)
             return QStringLiteral("no view named %1").arg(name);

@@ -58,7 +58,7 @@ void ItemListViewTest::modelFollowsEveryOperation()
     std::mt19937 random(7);
     board.DeleteRanking();
     for (int step = 0; step < 300; ++step) {
-        auto &list = board.list(static_cast<ranking::ListRole>(step % 3));
+        auto &list = board.ListOf(static_cast<ranking::ListRole>(step % 3));
         list.SetListIndex(std::uniform_int_distribution(-1, list.ListCount() - 1)(random));
         switch (std::uniform_int_distribution(0, 5)(random)) {
         case 0:

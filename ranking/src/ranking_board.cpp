@@ -26,12 +26,12 @@ RankingBoard::RankingBoard()
               ItemList(ItemList::Order::Sorted, ItemList::Visibility::Hidden)}
 {}
 
-ItemList &RankingBoard::list(ListRole role)
+ItemList &RankingBoard::ListOf(ListRole role)
 {
     return m_lists[static_cast<std::size_t>(role)];
 }
 
-const ItemList &RankingBoard::list(ListRole role) const
+const ItemList &RankingBoard::ListOf(ListRole role) const
 {
     return m_lists[static_cast<std::size_t>(role)];
 }

@@ -111,7 +111,7 @@ BoardState StateOf(const RankingBoard &board)
 {
     BoardState state;
     for (int role = 0; role < ListRoleCount; ++role) {
-        const auto &list = board.list(static_cast<ListRole>(role));
+        const auto &list = board.ListOf(static_cast<ListRole>(role));
         state[static_cast<std::size_t>(role)] = {list.Items(), list.ListIndex()};
     }
     return state;

@@ -56,7 +56,7 @@ TEST(RankingBoardStart, ListsHoldInitialContentsWithoutSelection)
     EXPECT_EQ(board.RankingList().ListCount(), 0);
     EXPECT_EQ(board.SortBuffer().ListCount(), 0);
     for (int role = 0; role < ListRoleCount; ++role)
-        EXPECT_EQ(board.list(static_cast<ListRole>(role)).ListIndex(), -1);
+        EXPECT_EQ(board.ListOf(static_cast<ListRole>(role)).ListIndex(), -1);
     EXPECT_TRUE(board.SpeakersList().Sorted());
     EXPECT_TRUE(board.LanguagesList().Sorted());
     EXPECT_FALSE(board.RankingList().Sorted());

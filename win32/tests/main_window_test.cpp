@@ -253,7 +253,7 @@ protected:
     void expectListsMirrorBoard(const std::string &step) const
     {
         for (int role = 0; role < 3; ++role) {
-            const ranking::ItemList &list = board().list(static_cast<ranking::ListRole>(role));
+            const ranking::ItemList &list = board().ListOf(static_cast<ranking::ListRole>(role));
             const HWND box = control(ControlKind::List, role);
             SCOPED_TRACE(step + ", list " + std::to_string(role));
             ASSERT_EQ(SendMessageW(box, LB_GETCOUNT, 0, 0), list.ListCount());
@@ -409,8 +409,8 @@ TEST_F(MainWindowTest, StartsLoadedWithTheFocusInTheStatement)
     form::Load(loaded);
     for (int role = 0; role < 3; ++role) {
         const auto listRole = static_cast<ranking::ListRole>(role);
-        EXPECT_EQ(board().list(listRole).Items(), loaded.list(listRole).Items());
-        EXPECT_EQ(board().list(listRole).ListIndex(), loaded.list(listRole).ListIndex());
+        EXPECT_EQ(board().ListOf(listRole).Items(), loaded.ListOf(listRole).Items());
+        EXPECT_EQ(board().ListOf(listRole).ListIndex(), loaded.ListOf(listRole).ListIndex());
     }
     expectListsMirrorBoard("start");
     EXPECT_EQ(GetFocus(), control(ControlKind::Statement, 0));
@@ -481,7 +481,7 @@ TEST_F(MainWindowTest, SeededRandomClicksKeepTheMirror)
         if (role == 3) {
             press(std::uniform_int_distribution(0, 2)(random));
         } else {
-            const int count = board().list(static_cast<ranking::ListRole>(role)).ListCount();
+            const int count = board().ListOf(static_cast<ranking::ListRole>(role)).ListCount();
             if (count == 0)
                 continue;
             select(static_cast<ranking::ListRole>(role),

@@ -33,17 +33,17 @@ public:
     /// All counts and languages in their lists, an empty ranking, no selection.
     RankingBoard();
 
-    [[nodiscard]] ItemList &list(ListRole role);
-    [[nodiscard]] const ItemList &list(ListRole role) const;
+    [[nodiscard]] ItemList &ListOf(ListRole role);
+    [[nodiscard]] const ItemList &ListOf(ListRole role) const;
 
-    [[nodiscard]] ItemList &SpeakersList() { return list(ListRole::Speakers); }
-    [[nodiscard]] ItemList &LanguagesList() { return list(ListRole::Languages); }
-    [[nodiscard]] ItemList &RankingList() { return list(ListRole::Ranking); }
-    [[nodiscard]] ItemList &SortBuffer() { return list(ListRole::SortBuffer); }
-    [[nodiscard]] const ItemList &SpeakersList() const { return list(ListRole::Speakers); }
-    [[nodiscard]] const ItemList &LanguagesList() const { return list(ListRole::Languages); }
-    [[nodiscard]] const ItemList &RankingList() const { return list(ListRole::Ranking); }
-    [[nodiscard]] const ItemList &SortBuffer() const { return list(ListRole::SortBuffer); }
+    [[nodiscard]] ItemList &SpeakersList() { return ListOf(ListRole::Speakers); }
+    [[nodiscard]] ItemList &LanguagesList() { return ListOf(ListRole::Languages); }
+    [[nodiscard]] ItemList &RankingList() { return ListOf(ListRole::Ranking); }
+    [[nodiscard]] ItemList &SortBuffer() { return ListOf(ListRole::SortBuffer); }
+    [[nodiscard]] const ItemList &SpeakersList() const { return ListOf(ListRole::Speakers); }
+    [[nodiscard]] const ItemList &LanguagesList() const { return ListOf(ListRole::Languages); }
+    [[nodiscard]] const ItemList &RankingList() const { return ListOf(ListRole::Ranking); }
+    [[nodiscard]] const ItemList &SortBuffer() const { return ListOf(ListRole::SortBuffer); }
 
     /// Moves the selected count and the selected language into one new ranking
     /// entry and rebuilds the ranking in descending order. Does nothing unless
