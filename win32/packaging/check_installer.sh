@@ -7,39 +7,14 @@
 #   check_installer.sh INSTALLER RUNNING_CHECK
 set -euo pipefail
 running_check=$2
-# Started from a folder whose name has spaces and Cyrillic letters.
-downloads="$WINEPREFIX/drive_c/users/Public/Изтеглени файлове"
-mkdir -p "$downloads"
-installer="$downloads/$(basename "$1")"
-cp "$1" "$installer"
-: "${WINEPREFIX:?}" "${WINE:=wine}"
+source "$(dirname "$0")/wine_checks.sh"
+installer=$(copy_to_downloads "$1")
 
 users=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -1)
 folder="$users/AppData/Local/Programs/LanguageRanking"
 shortcut="$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Класация на езиците.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\example.klasacia.LanguageRanking'
 
-# A program ended by a test before may hold its mutex a moment longer.
-wait_until_closed() {
-    for _ in $(seq 50); do
-        "$WINE" "$running_check" 2 </dev/null >/dev/null 2>&1 && return 0
-        sleep 0.2
-    done
-    fail "the program still runs"
-}
-
-wait_until_running() {
-    for _ in $(seq 100); do
-        "$WINE" "$running_check" 2 </dev/null >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "the program did not start"
-}
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 quiet() { "$@" </dev/null >/dev/null 2>&1; }
 
 wait_until_closed

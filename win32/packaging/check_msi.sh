@@ -7,39 +7,12 @@
 #   check_msi.sh MSI NEWER_MSI RUNNING_CHECK
 set -euo pipefail
 running_check=$3
-# Installed from a folder whose name has spaces and Cyrillic letters.
-downloads="$WINEPREFIX/drive_c/users/Public/Изтеглени файлове"
-mkdir -p "$downloads"
-msi="$downloads/$(basename "$1")"
-newer="$downloads/$(basename "$2")"
-cp "$1" "$msi"
-cp "$2" "$newer"
-: "${WINEPREFIX:?}" "${WINE:=wine}"
+source "$(dirname "$0")/wine_checks.sh"
+{ read -r msi; read -r newer; } < <(copy_to_downloads "$1" "$2")
 
 folder="$WINEPREFIX/drive_c/Program Files/LanguageRanking"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
-# A program ended by a test before may hold its mutex a moment longer.
-wait_until_closed() {
-    for _ in $(seq 50); do
-        "$WINE" "$running_check" 2 </dev/null >/dev/null 2>&1 && return 0
-        sleep 0.2
-    done
-    fail "the program still runs"
-}
-
-wait_until_running() {
-    for _ in $(seq 100); do
-        "$WINE" "$running_check" 2 </dev/null >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "the program did not start"
-}
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 product_code() { msiinfo export "$1" Property | awk -F'\t' '$1 == "ProductCode" { print $2 }' | tr -d '\r'; }
 registered() { "$WINE" reg query "$uninstall\\$1" </dev/null >/dev/null 2>&1; }
 msiexec() { "$WINE" msiexec "$@" </dev/null >/dev/null 2>&1; }
