@@ -5,8 +5,8 @@
 #
 #   scripts/lint.sh            format check, then the model, the form, the Qt
 #                              window and their tests (needs build/default)
-#   scripts/lint.sh windows    the Windows window, through the MinGW-w64
-#                              compile commands (needs build/windows)
+#   scripts/lint.sh windows    the Windows window and its tests, through the
+#                              MinGW-w64 compile commands (needs build/windows)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -39,12 +39,10 @@ default)
 windows)
     # clang finds MinGW-w64's C++ library where the cross compiler has it;
     # the compiler's own intrinsics headers are GCC's and stay out.
-    mapfile -t includes < <(x86_64-w64-mingw32-g++ -E -x c++ -v - </dev/null 2>&1 |
+    mapfile -t includes < <(x86_64-w64-mingw32-g++-posix -E -x c++ -v - </dev/null 2>&1 |
         sed -n '/#include </,/End of search/p' | grep -E '^ .*(c\+\+|mingw32/include)' |
         sed 's/^ /-extra-arg-before=-isystem/')
-    # The tests are left out: GoogleTest's threading, as the win32-threads
-    # MinGW build configures it, does not parse with clang.
-    mapfile -t files < <(git ls-files 'win32/*.cpp' ':!win32/tests/*')
+    mapfile -t files < <(git ls-files 'win32/*.cpp')
     # Window messages carry handles in integers; that cast is the platform's.
     tidy build/windows "${includes[@]}" -checks=-performance-no-int-to-ptr
     ;;

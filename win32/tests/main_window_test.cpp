@@ -240,7 +240,7 @@ protected:
 
     void key(UINT virtualKey) const
     {
-        for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+        for (const UINT message : {UINT{WM_KEYDOWN}, UINT{WM_KEYUP}}) {
             MSG keyMessage{GetFocus(), message, virtualKey, 1, 0, {}};
             if (!IsDialogMessageW(window(), &keyMessage))
                 DispatchMessageW(&keyMessage);
@@ -553,7 +553,7 @@ TEST_F(MainWindowTest, EscapeInNoControlClosesTheWindow)
     for (const form::Control *each : form::TabOrder()) {
         SCOPED_TRACE(each->name);
         SetFocus(control(each->kind, each->index));
-        for (const UINT message : {WM_KEYDOWN, WM_CHAR, WM_KEYUP}) {
+        for (const UINT message : {UINT{WM_KEYDOWN}, UINT{WM_CHAR}, UINT{WM_KEYUP}}) {
             MSG keyMessage{GetFocus(), message, VK_ESCAPE, 1, 0, {}};
             if (!IsDialogMessageW(window(), &keyMessage))
                 DispatchMessageW(&keyMessage);
