@@ -29,5 +29,5 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 fi
 echo "No display found: the window opens on a virtual X server (Xvfb), where nobody can see it."
 echo "The command then waits until the program ends; press Ctrl+C to stop it."
-command -v xvfb-run >/dev/null || scripts/deps.sh xvfb xauth
+scripts/deps.sh xvfb xauth
 exec xvfb-run -a "$program"
