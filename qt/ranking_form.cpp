@@ -156,14 +156,11 @@ void RankingForm::createLists()
         list->setObjectName(QLatin1String(def.name));
         list->setGeometry(rectOf(def));
         setUpScrollBox(list);
-        const QString name = QString::fromUtf8(def.accessibleName);
-        list->setAccessibleName(name);
+        list->setAccessibleName(QString::fromUtf8(def.accessibleName));
         findChild<QLabel *>(QLatin1String(form::LabelOf(def)->name))->setBuddy(list);
-        // A screen reader says nothing of an empty list's items, not even that
-        // there are none.
-        connect(list, &ItemListView::enteredEmpty, this, [this, name] {
-            m_announcement->announce(QString::fromUtf8("Списъкът „%1“ е празен.").arg(name));
-        });
+        const QString empty = QString::fromStdString(form::EmptyListSentence(def));
+        connect(list, &ItemListView::enteredEmpty, this,
+                [this, empty] { m_announcement->announce(empty); });
     }
 }
 

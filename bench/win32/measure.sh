@@ -4,8 +4,8 @@
 # build/windows is needed; run under an X server, or it starts Xvfb itself):
 #   - the size of language-ranking.exe;
 #   - start-up under Wine as a ratio of medians to two floors, the empty
-#     window (bench/win32/empty_window.cpp) of the same size and that window
-#     with the eleven standard controls (controls_window.cpp): from exec to
+#     window (bench/win32/floor_window.cpp) of the same size and that window
+#     with the eleven standard controls (the same source): from exec to
 #     the window mapped on the X server (time_to_map.py), and from exec to
 #     the end of a run that closes after the first paint;
 #   - the wall time of the Windows test run (ctest -L windows).

@@ -84,6 +84,11 @@ const Control *LabelOf(const Control &control)
     return control.labelIndex ? &ControlAt(Label, *control.labelIndex) : nullptr;
 }
 
+std::string EmptyListSentence(const Control &list)
+{
+    return std::string("Списъкът „") + list.accessibleName + "“ е празен.";
+}
+
 std::vector<const Control *> TabOrder()
 {
     std::vector<const Control *> order;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace form {
@@ -86,6 +87,10 @@ inline constexpr Font font{"Times New Roman", 12, 400, 204};
 
 /// The column label that names list @p control, or nullptr for other controls.
 [[nodiscard]] const Control *LabelOf(const Control &control);
+
+/// What a screen reader is told on entering @p list while it holds no item:
+/// it says nothing of a list's items, not even that there are none.
+[[nodiscard]] std::string EmptyListSentence(const Control &list);
 
 /// The controls that take the focus, in the order Tab visits them.
 [[nodiscard]] std::vector<const Control *> TabOrder();

@@ -1,22 +1,31 @@
 // SPDX-License-Identifier: MIT
-// The second floor of start-up measurements: a bare Win32 window with the
-// exercise's eleven standard controls (four labels, three list boxes with
-// their items, three buttons, the statement) in their places, with the
-// window's font and texts, and nothing else: no COM, no accessible names, no
-// owner drawing, no model. Closed after its first paint when
-// LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT is set, like the program.
+// The floors of start-up measurements, closed after their first paint when
+// LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT is set, like the program:
+//   - controls_window: a bare Win32 window with the exercise's eleven
+//     standard controls (four labels, three list boxes with their items,
+//     three buttons, the statement) in their places, with the window's font
+//     and texts, and nothing else: no COM, no accessible names, no owner
+//     drawing, no model;
+//   - empty_window (EMPTY_FLOOR): the same window without a control, a
+//     caption or anything of the form linked in.
+#include <windows.h>
+
+#ifndef EMPTY_FLOOR
 #include <form/form_description.h>
 #include <ranking/ranking_board.h>
 
-#include <windows.h>
-
 #include <string>
 #include <vector>
+#endif
 
 namespace {
 
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr COLORREF background = RGB(192, 192, 255);
+constexpr SIZE clientSize{461, 345};
 bool quitAfterFirstPaint = false;
+
+#ifndef EMPTY_FLOOR
 
 std::wstring Widen(const char *utf8)
 {
@@ -81,6 +90,8 @@ void CreateControls(HWND window, HFONT font)
     }
 }
 
+#endif
+
 LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -107,24 +118,29 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     quitAfterFirstPaint =
         GetEnvironmentVariableW(L"LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT", nullptr, 0) > 0;
-    const form::Colour background = form::windowBackground;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = windowProcedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground =
-        CreateSolidBrush(RGB(background.red, background.green, background.blue));
-    windowClass.lpszClassName = L"ControlsWindow";
+    windowClass.hbrBackground = CreateSolidBrush(background);
+    windowClass.lpszClassName = L"FloorWindow";
     RegisterClassExW(&windowClass);
 
-    RECT frame{0, 0, form::clientSize.width, form::clientSize.height};
+    RECT frame{0, 0, clientSize.cx, clientSize.cy};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
-    const HWND window =
-        CreateWindowExW(0, windowClass.lpszClassName, Widen(form::Caption()).c_str(), style,
-                        CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                        frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+#ifdef EMPTY_FLOOR
+    const wchar_t *caption = L"";
+#else
+    const std::wstring captionText = Widen(form::Caption());
+    const wchar_t *caption = captionText.c_str();
+#endif
+    const HWND window = CreateWindowExW(
+        0, windowClass.lpszClassName, caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+#ifndef EMPTY_FLOOR
     CreateControls(window, CreateFormFont());
+#endif
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     MSG message{};
