@@ -11,19 +11,25 @@ const GUID LiveSettingProperty{
 AccessibleNames::AccessibleNames(IAccPropServices *services)
     : m_services(services)
 {
-    if (m_services) {
+    if (m_services)
         m_services->AddRef();
-        return;
-    }
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void **>(&m_services))))
-        m_services = nullptr;
 }
 
 AccessibleNames::~AccessibleNames()
 {
     if (m_services)
         m_services->Release();
+}
+
+bool AccessibleNames::connect()
+{
+    if (m_services)
+        return true;
+    m_apartment = std::make_unique<ComApartment>();
+    if (FAILED(m_apartment->createInstance(CLSID_AccPropServices, IID_IAccPropServices,
+                                           reinterpret_cast<void **>(&m_services))))
+        m_services = nullptr;
+    return m_services != nullptr;
 }
 
 bool AccessibleNames::name(HWND control, const wchar_t *name)

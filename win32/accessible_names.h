@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "com_apartment.h"
+
 #include <windows.h>
 
 #include <oleacc.h>
+
+#include <memory>
 
 namespace win32 {
 
@@ -18,12 +22,17 @@ inline constexpr LONG politeLiveSetting = 1;
 class AccessibleNames
 {
 public:
-    /// Uses @p services, or the system's service when it is nullptr.
+    /// Uses @p services when given (a stand-in); otherwise connect() reaches
+    /// the system's service.
     explicit AccessibleNames(IAccPropServices *services = nullptr);
     ~AccessibleNames();
     AccessibleNames(const AccessibleNames &) = delete;
     AccessibleNames &operator=(const AccessibleNames &) = delete;
 
+    /// Reaches the system's service, in a COM apartment of this thread that
+    /// lasts as long as this object, unless there is a service already; false
+    /// when it is missing.
+    bool connect();
     /// Names @p control; false when the service is missing or refuses.
     bool name(HWND control, const wchar_t *name);
     /// Marks @p control a polite live region; false when the service is
@@ -33,6 +42,7 @@ public:
     void forget(HWND control);
 
 private:
+    std::unique_ptr<ComApartment> m_apartment;
     IAccPropServices *m_services = nullptr;
 };
 

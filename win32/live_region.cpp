@@ -4,14 +4,11 @@
 namespace win32 {
 
 // Visible, so that it stays in the accessibility tree, but of no size.
-LiveRegion::LiveRegion(HWND parent, int id, AccessibleNames &names)
+LiveRegion::LiveRegion(HWND parent, int id)
     : m_static(CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0,
                                0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                nullptr, nullptr))
-{
-    if (m_static)
-        names.markLive(m_static);
-}
+{}
 
 void LiveRegion::announce(const std::wstring &text) const
 {

@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "accessible_names.h"
-
 #include <windows.h>
 
 #include <string>
 
 namespace win32 {
 
-/// A polite live region: a STATIC child of no size that holds the last thing
-/// said, so that a screen reader (Narrator, NVDA) reads each new text once.
+/// A STATIC child of no size that holds the last thing said. Marked a polite
+/// live region (AccessibleNames::markLive), it has a screen reader (Narrator,
+/// NVDA) read each new text once.
 class LiveRegion
 {
 public:
-    LiveRegion(HWND parent, int id, AccessibleNames &names);
+    LiveRegion(HWND parent, int id);
     LiveRegion(const LiveRegion &) = delete;
     LiveRegion &operator=(const LiveRegion &) = delete;
 

@@ -130,9 +130,7 @@ LRESULT MainWindow::onCreate()
     }
     if (!createControls())
         return -1;
-    nameControls();
     fitClientArea();
-    focusControl(m_statement->handle());
     return 0;
 }
 
@@ -164,7 +162,7 @@ bool MainWindow::createControls()
         if (control.kind == form::ControlKind::Label && !controlWindow(control))
             createLabel(control);
     }
-    m_liveRegion = std::make_unique<LiveRegion>(m_window, liveRegionId, m_names);
+    m_liveRegion = std::make_unique<LiveRegion>(m_window, liveRegionId);
     return controlsComplete();
 }
 
@@ -192,6 +190,13 @@ void MainWindow::createLabel(const form::Control &label)
     m_labels.push_back(CreateChildControl(m_window, label, L"STATIC",
                                           SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, 0, m_scale,
                                           m_font.get()));
+}
+
+void MainWindow::connectAccessibility()
+{
+    m_names.connect();
+    nameControls();
+    m_names.markLive(m_liveRegion->handle());
 }
 
 // Buttons and labels are named by their text; lists and the statement get
@@ -359,7 +364,8 @@ LRESULT MainWindow::onNextDialogControl(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-// The focus comes back to the control that had it when the window was left.
+// The focus goes to the statement when the window is first activated, and
+// comes back to the control that had it when the window was left.
 LRESULT MainWindow::onActivate(WPARAM wParam)
 {
     if (LOWORD(wParam) == WA_INACTIVE) {

@@ -37,6 +37,12 @@ public:
     /// Creates the window, not yet shown; false when that fails, with the
     /// reason in startFailure().
     [[nodiscard]] bool create(HINSTANCE instance);
+    /// Gives the lists and the statement their accessible names and makes the
+    /// place where presses are announced a live region. Called once the
+    /// window is on screen and before its messages are handled: the window
+    /// shows without waiting for the accessibility libraries to load, and
+    /// answers no accessibility client before it has its names.
+    void connectAccessibility();
     /// Why create() failed, in Bulgarian, for the user.
     [[nodiscard]] const std::wstring &startFailure() const { return m_startFailure; }
 

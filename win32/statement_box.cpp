@@ -3,33 +3,45 @@
 
 #include "child_control.h"
 
-#include <commctrl.h>
-
 namespace win32 {
+
+// The EDIT's own procedure is kept in the box's user data, which belongs to
+// whoever creates the control. Replacing the procedure, rather than adding a
+// common-controls subclass, keeps the program from loading that library
+// before its window shows.
 
 StatementBox::StatementBox(HWND parent, const form::Control &control, const DpiScale &scale,
                            HFONT font)
     : m_edit(CreateChildControl(parent, control, L"EDIT",
                                 WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
                                 WS_EX_CLIENTEDGE, scale, font))
-    , m_guarded(m_edit &&
-                SetWindowSubclass(m_edit, subclassProcedure, 0, reinterpret_cast<DWORD_PTR>(this)))
-{}
+{
+    if (!m_edit)
+        return;
+    SetWindowLongPtrW(m_edit, GWLP_USERDATA, GetWindowLongPtrW(m_edit, GWLP_WNDPROC));
+    m_guarded =
+        SetWindowLongPtrW(m_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(guardProcedure)) != 0;
+}
 
 StatementBox::~StatementBox()
 {
-    if (m_guarded)
-        RemoveWindowSubclass(m_edit, subclassProcedure, 0);
+    if (m_guarded && IsWindow(m_edit))
+        SetWindowLongPtrW(m_edit, GWLP_WNDPROC, GetWindowLongPtrW(m_edit, GWLP_USERDATA));
 }
 
-LRESULT CALLBACK StatementBox::subclassProcedure(HWND edit, UINT message, WPARAM wParam,
-                                                 LPARAM lParam, UINT_PTR, DWORD_PTR)
+LRESULT CALLBACK StatementBox::guardProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (changesText(message) || isEscape(message, wParam))
         return 0;
     if (message == WM_GETDLGCODE)
         return dialogCode(edit, wParam, lParam);
-    return DefSubclassProc(edit, message, wParam, lParam);
+    return editProcedure(edit, message, wParam, lParam);
+}
+
+LRESULT StatementBox::editProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcW(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_USERDATA)), edit,
+                           message, wParam, lParam);
 }
 
 // ES_READONLY stops typing, but not these: text set or replaced from outside,
@@ -64,7 +76,7 @@ bool StatementBox::isEscape(UINT message, WPARAM wParam)
 // lets IsDialogMessage move the focus on, in Windows and Wine alike.
 LRESULT StatementBox::dialogCode(HWND edit, WPARAM wParam, LPARAM lParam)
 {
-    LRESULT code = DefSubclassProc(edit, WM_GETDLGCODE, wParam, lParam);
+    LRESULT code = editProcedure(edit, WM_GETDLGCODE, wParam, lParam);
     code &= ~static_cast<LRESULT>(DLGC_WANTTAB);
     const auto *message = reinterpret_cast<const MSG *>(lParam);
     if (message && message->message == WM_KEYDOWN && message->wParam == VK_TAB)

@@ -20,18 +20,20 @@ public:
     StatementBox &operator=(const StatementBox &) = delete;
 
     [[nodiscard]] HWND handle() const { return m_edit; }
-    /// Whether the box turns away every change (its subclass is in place).
+    /// Whether the box turns away every change (its window procedure is in
+    /// place).
     [[nodiscard]] bool guarded() const { return m_guarded; }
 
 private:
-    static LRESULT CALLBACK subclassProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK guardProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] static LRESULT editProcedure(HWND edit, UINT message, WPARAM wParam,
+                                               LPARAM lParam);
     [[nodiscard]] static bool changesText(UINT message);
     [[nodiscard]] static bool isEscape(UINT message, WPARAM wParam);
     [[nodiscard]] static LRESULT dialogCode(HWND edit, WPARAM wParam, LPARAM lParam);
 
     HWND m_edit;
-    bool m_guarded;
+    bool m_guarded = false;
 };
 
 } // namespace win32

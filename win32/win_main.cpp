@@ -8,8 +8,6 @@
 
 #include <windows.h>
 
-#include <objbase.h>
-
 #include <string>
 
 namespace {
@@ -38,6 +36,7 @@ int Run(HINSTANCE instance, int showCommand)
         window.quitAfterFirstPaint();
     ShowWindow(window.handle(), showCommand);
     UpdateWindow(window.handle());
+    window.connectAccessibility();
     const int exitCode = win32::RunMessageLoop(window.handle());
     if (window.failed())
         return ReportFailure(L"Програмата спря поради вътрешна грешка.");
@@ -48,15 +47,9 @@ int Run(HINSTANCE instance, int showCommand)
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
-    // Apartment-threaded COM for the accessible names of the controls.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    int exitCode = failed;
     try {
-        exitCode = Run(instance, showCommand);
+        return Run(instance, showCommand);
     } catch (...) {
-        exitCode = ReportStartFailure(L"вътрешна грешка");
+        return ReportStartFailure(L"вътрешна грешка");
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
-    return exitCode;
 }

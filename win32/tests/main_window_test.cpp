@@ -52,8 +52,9 @@ bool hasStyle(HWND window, LONG_PTR style)
     return (GetWindowLongPtrW(window, GWL_STYLE) & style) == style;
 }
 
-// Stands in for the system's Dynamic Annotation service (which Wine lacks)
-// and keeps what the window asks it to set on each control.
+// Stands in for the system's Dynamic Annotation service, whose settings
+// cannot be read back, and keeps what the window asks it to set on each
+// control.
 class RecordingAccPropServices final : public IAccPropServices
 {
 public:
@@ -187,6 +188,7 @@ protected:
         ShowWindow(window(), SW_SHOWNORMAL);
         SetForegroundWindow(window());
         UpdateWindow(window());
+        m_window->connectAccessibility();
         processMessages();
     }
 
@@ -729,6 +731,12 @@ TEST_F(MainWindowTest, ListsAndStatementGetTheFormsAccessibleNamesUntilTheWindow
     for (const HWND each : named)
         EXPECT_NE(std::find(m_accessibility.cleared.begin(), m_accessibility.cleared.end(), each),
                   m_accessibility.cleared.end());
+}
+
+TEST(AccessibleNames, ReachTheSystemServiceThroughTheComLibraryLoadedAtRunTime)
+{
+    win32::AccessibleNames names;
+    EXPECT_TRUE(names.connect());
 }
 
 // A window whose handler throws on one message.
