@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "focus_frame.h"
 
-#include <form/form_description.h>
+#include "form_values.h"
 
 #include <QFrame>
 #include <QPainter>
@@ -30,8 +30,7 @@ void paintFocusFrame(QFrame *frame)
         paintSunken(painter, rect);
         return;
     }
-    const form::Colour mark = form::textOnFixedColour;
-    QPen pen(QColor(mark.red, mark.green, mark.blue), lineWidth);
+    QPen pen(colourOf(form::textOnFixedColour), lineWidth);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     // The viewport covers whatever of the line falls inside the frame.

@@ -4,6 +4,7 @@
 #include "announcement.h"
 #include "app_identity.h"
 #include "command_button.h"
+#include "form_values.h"
 #include "item_list_view.h"
 #include "png_icon_engine.h"
 #include "statement_box.h"
@@ -19,17 +20,6 @@
 #include <map>
 
 namespace {
-
-QRect rectOf(const form::Control &control)
-{
-    const form::Geometry &g = control.geometry;
-    return {g.left, g.top, g.width, g.height};
-}
-
-QColor colourOf(form::Colour colour)
-{
-    return {colour.red, colour.green, colour.blue};
-}
 
 // A fixed background colour comes with a fixed text colour: the platform's
 // text colour might be a dark theme's light grey.

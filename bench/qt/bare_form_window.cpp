@@ -5,6 +5,7 @@
 // additions, no platform check, no frames or focus marks of its own.
 
 #include "first_paint_watcher.h"
+#include "form_values.h"
 
 #include <form/form_description.h>
 #include <ranking/ranking_board.h>
@@ -17,17 +18,6 @@
 #include <QStringListModel>
 
 namespace {
-
-QRect rectOf(const form::Control &control)
-{
-    const form::Geometry &g = control.geometry;
-    return {g.left, g.top, g.width, g.height};
-}
-
-QColor colourOf(form::Colour colour)
-{
-    return {colour.red, colour.green, colour.blue};
-}
 
 void setColour(QWidget *widget, QPalette::ColorRole role, form::Colour colour)
 {

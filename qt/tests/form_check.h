@@ -20,6 +20,8 @@ class RankingForm;
     return QString::fromUtf8(text);
 }
 
+// The tests read the form description with their own conversions, not the
+// window's (form_values.h), so that a fault there cannot agree with itself.
 [[nodiscard]] inline QRect rectOf(const form::Control &control)
 {
     const form::Geometry &g = control.geometry;
