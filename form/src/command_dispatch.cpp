@@ -4,6 +4,7 @@
 #include <ranking/ranking_board.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace form {
@@ -78,6 +79,13 @@ std::string RunCommand(ranking::RankingBoard &board, int index)
     default:
         return {};
     }
+}
+
+PressOutcome Press(ranking::RankingBoard &board, int index)
+{
+    const Entries before = board.RankingList().Items();
+    std::string sentence = RunCommand(board, index);
+    return {.sentence = std::move(sentence), .inView = ListsInViewAfter(index, before, board)};
 }
 
 } // namespace form

@@ -98,3 +98,40 @@ TEST(CommandDispatch, AnyOtherIndexDoesNothing)
         EXPECT_EQ(form::RunCommand(board, index), "");
     EXPECT_EQ(StateOf(board), before);
 }
+
+TEST(ListsInView, APressShowsWhatItChangedAndASelectionKeepsPriority)
+{
+    using ranking::ListRole;
+    RankingBoard board;
+    form::Load(board);
+    board.SpeakersList().SetListIndex(2);  // 300
+    board.LanguagesList().SetListIndex(5); // немски
+    (void)form::Press(board, form::Enter);
+    board.SpeakersList().SetListIndex(7);  // 900 (100 and 300 are gone)
+    board.LanguagesList().SetListIndex(5); // руски
+    const form::PressOutcome entered = form::Press(board, form::Enter);
+    ASSERT_EQ(entered.inView.size(), 1U);
+    EXPECT_EQ(entered.inView[0].role, ListRole::Ranking);
+    EXPECT_EQ(entered.inView[0].row, 0);                         // «900 руски» goes on top
+    EXPECT_TRUE(form::Press(board, form::Enter).inView.empty()); // nothing selected, nothing shown
+
+    // «300 немски» comes out: немски comes into view after китайски, while
+    // the speakers list keeps its chosen 800 in view, not the returned 300.
+    board.SpeakersList().SetListIndex(6); // 800
+    board.RankingList().SetListIndex(1);
+    const form::PressOutcome takenOut = form::Press(board, form::TakeOut);
+    ASSERT_EQ(takenOut.inView.size(), 2U);
+    EXPECT_EQ(takenOut.inView[0].role, ListRole::Speakers);
+    EXPECT_EQ(takenOut.inView[0].row, 7);
+    EXPECT_EQ(takenOut.inView[1].role, ListRole::Languages);
+    EXPECT_EQ(takenOut.inView[1].row, 5);
+
+    const form::PressOutcome deleted = form::Press(board, form::Delete);
+    ASSERT_EQ(deleted.inView.size(), 3U);
+    for (const form::ListInView &view : deleted.inView) {
+        EXPECT_TRUE(view.toTop);
+        EXPECT_EQ(form::TopRowAfter(view, 5, 4), 0);
+    }
+    EXPECT_EQ(form::TopRowAfter({.role = ListRole::Ranking, .row = 6}, 0, 4), 3);
+    EXPECT_EQ(form::TopRowAfter({.role = ListRole::Ranking}, 2, 4), 2);
+}

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <string>
+#include <form/list_in_view.h>
 
-namespace ranking {
-class RankingBoard;
-}
+#include <string>
+#include <vector>
 
 namespace form {
 
@@ -20,5 +19,17 @@ void Load(ranking::RankingBoard &board);
 /// does nothing. Returns one Bulgarian sentence that tells a screen-reader
 /// user what the press did to the ranking.
 std::string RunCommand(ranking::RankingBoard &board, int index);
+
+/// What one press of a command button did: the sentence RunCommand() returns,
+/// and the lists whose view the press decides (ListsInViewAfter()).
+struct PressOutcome
+{
+    std::string sentence;
+    std::vector<ListInView> inView;
+};
+
+/// Runs command button @p index like RunCommand(), and also says what must
+/// come into view.
+PressOutcome Press(ranking::RankingBoard &board, int index);
 
 } // namespace form
