@@ -48,43 +48,43 @@ void ItemListModel::setListIndex(int row)
     m_list.SetListIndex(row);
 }
 
-void ItemListModel::itemAboutToBeInserted(int index)
+void ItemListModel::ItemAboutToBeInserted(int index)
 {
     m_changing = true;
     beginInsertRows({}, index, index);
 }
 
-void ItemListModel::itemInserted(int)
+void ItemListModel::ItemInserted(int)
 {
     endInsertRows();
     m_changing = false;
 }
 
-void ItemListModel::itemAboutToBeRemoved(int index)
+void ItemListModel::ItemAboutToBeRemoved(int index)
 {
     m_changing = true;
     beginRemoveRows({}, index, index);
 }
 
-void ItemListModel::itemRemoved(int)
+void ItemListModel::ItemRemoved(int)
 {
     endRemoveRows();
     m_changing = false;
 }
 
-void ItemListModel::aboutToBeCleared()
+void ItemListModel::AboutToBeCleared()
 {
     m_changing = true;
     beginResetModel();
 }
 
-void ItemListModel::cleared()
+void ItemListModel::Cleared()
 {
     endResetModel();
     m_changing = false;
 }
 
-void ItemListModel::listIndexChanged(int listIndex)
+void ItemListModel::ListIndexChanged(int listIndex)
 {
     emit selectedRowChanged(listIndex);
 }

@@ -36,13 +36,13 @@ signals:
     void selectedRowChanged(int row);
 
 private:
-    void itemAboutToBeInserted(int index) override;
-    void itemInserted(int index) override;
-    void itemAboutToBeRemoved(int index) override;
-    void itemRemoved(int index) override;
-    void aboutToBeCleared() override;
-    void cleared() override;
-    void listIndexChanged(int listIndex) override;
+    void ItemAboutToBeInserted(int index) override;
+    void ItemInserted(int index) override;
+    void ItemAboutToBeRemoved(int index) override;
+    void ItemRemoved(int index) override;
+    void AboutToBeCleared() override;
+    void Cleared() override;
+    void ListIndexChanged(int listIndex) override;
 
     ranking::ItemList &m_list;
     bool m_changing = false;

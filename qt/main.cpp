@@ -17,15 +17,15 @@ int main(int argc, char *argv[])
 #ifdef LANGUAGE_RANKING_CHECK_DISPLAY
     const PlatformChoice platform(argc, argv);
     if (platform.platform().empty()) {
-        std::fprintf(stderr, "%s: cannot open a display: %s\n", AppIdentity::programName,
+        std::fprintf(stderr, "%s: cannot open a display: %s\n", app_identity::programName,
                      platform.failures().c_str());
         return 1;
     }
     platform.apply(argc, argv);
 #endif
-    QApplication::setApplicationName(QLatin1String(AppIdentity::programName));
-    QApplication::setApplicationVersion(QLatin1String(AppIdentity::version));
-    QApplication::setDesktopFileName(QLatin1String(AppIdentity::id));
+    QApplication::setApplicationName(QLatin1String(app_identity::programName));
+    QApplication::setApplicationVersion(QLatin1String(app_identity::version));
+    QApplication::setDesktopFileName(QLatin1String(app_identity::id));
     QApplication app(argc, argv);
     installBulgarianQtTexts();
     RankingForm form;

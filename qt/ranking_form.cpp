@@ -67,7 +67,7 @@ QIcon applicationIcon()
     std::map<int, QString> files;
     for (int size : {16, 32, 48, 64})
         files[size] =
-            QStringLiteral(":/icons/%1/%2.png").arg(size).arg(QLatin1String(AppIdentity::id));
+            QStringLiteral(":/icons/%1/%2.png").arg(size).arg(QLatin1String(app_identity::id));
     return QIcon(new PngIconEngine(std::move(files)));
 }
 

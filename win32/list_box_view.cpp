@@ -102,27 +102,27 @@ int ListBoxView::textHeight() const
     return static_cast<int>(metrics.tmHeight);
 }
 
-void ListBoxView::itemInserted(int index)
+void ListBoxView::ItemInserted(int index)
 {
     insertString(index);
     followListIndex();
     repaint();
 }
 
-void ListBoxView::itemRemoved(int index)
+void ListBoxView::ItemRemoved(int index)
 {
     SendMessageW(m_listBox, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     followListIndex();
     repaint();
 }
 
-void ListBoxView::cleared()
+void ListBoxView::Cleared()
 {
     SendMessageW(m_listBox, LB_RESETCONTENT, 0, 0);
     repaint();
 }
 
-void ListBoxView::listIndexChanged(int listIndex)
+void ListBoxView::ListIndexChanged(int listIndex)
 {
     const int top = static_cast<int>(SendMessageW(m_listBox, LB_GETTOPINDEX, 0, 0));
     SendMessageW(m_listBox, LB_SETCURSEL, static_cast<WPARAM>(listIndex), 0);
@@ -147,7 +147,7 @@ void ListBoxView::followListIndex()
 {
     const auto shown = static_cast<int>(SendMessageW(m_listBox, LB_GETCURSEL, 0, 0));
     if (shown != m_list.ListIndex())
-        listIndexChanged(m_list.ListIndex());
+        ListIndexChanged(m_list.ListIndex());
 }
 
 void ListBoxView::scrollIntoView(int index)

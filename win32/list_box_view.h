@@ -40,10 +40,10 @@ public:
     /// again after the box's font or size changes.
     void fitRowsToHeight();
 
-    void itemInserted(int index) override;
-    void itemRemoved(int index) override;
-    void cleared() override;
-    void listIndexChanged(int listIndex) override;
+    void ItemInserted(int index) override;
+    void ItemRemoved(int index) override;
+    void Cleared() override;
+    void ListIndexChanged(int listIndex) override;
 
 private:
     void insertString(int index);

@@ -4,7 +4,7 @@
 #include "message_loop.h"
 #include "wide_text.h"
 
-#include <form/exercise_texts.h>
+#include <form/texts.h>
 
 #include <windows.h>
 
@@ -16,7 +16,7 @@ constexpr int failed = 1;
 
 int ReportFailure(const std::wstring &text)
 {
-    MessageBoxW(nullptr, text.c_str(), win32::Widen(ExerciseTexts::shortTitle).c_str(),
+    MessageBoxW(nullptr, text.c_str(), win32::Widen(form::texts::shortTitle).c_str(),
                 MB_OK | MB_ICONERROR);
     return failed;
 }

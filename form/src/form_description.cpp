@@ -4,7 +4,7 @@
 #include "maker.h"
 
 #include <form/command_dispatch.h>
-#include <form/exercise_texts.h>
+#include <form/texts.h>
 
 #include <algorithm>
 #include <array>
@@ -18,41 +18,114 @@ namespace {
 using enum ControlKind;
 using ranking::ListRole;
 
-constexpr Colour labelColour{255, 192, 128};
+constexpr Colour labelColour{.red = 255, .green = 192, .blue = 128};
 
 // Each list is named by the label above it.
-// clang-format off
 constexpr std::array<Control, 11> controls{{
-    {Label, 0, "titleLabel", ExerciseTexts::title, ExerciseTexts::title,
-     {32, 0, 409, 25}, labelColour, 0},
-    {Label, 1, "speakersLabel", ExerciseTexts::speakersLabel, ExerciseTexts::speakersLabel,
-     {24, 32, 73, 25}, labelColour, 0},
-    {Label, 2, "languagesLabel", ExerciseTexts::languagesLabel, ExerciseTexts::languagesLabel,
-     {120, 32, 121, 25}, labelColour, 0},
-    {Label, 3, "rankingLabel", ExerciseTexts::rankingLabel, ExerciseTexts::rankingLabel,
-     {264, 32, 169, 25}, labelColour, 0},
-    {List, 0, "speakersList", nullptr, ExerciseTexts::speakersLabel,
-     {24, 56, 73, 80}, std::nullopt, 2, ListRole::Speakers, 1},
-    {List, 1, "languagesList", nullptr, ExerciseTexts::languagesLabel,
-     {120, 56, 121, 80}, std::nullopt, 3, ListRole::Languages, 2},
-    {List, 2, "rankingList", nullptr, ExerciseTexts::rankingLabel,
-     {264, 56, 169, 80}, std::nullopt, 4, ListRole::Ranking, 3},
-    {Command, 0, "enterButton", ExerciseTexts::enterButton, ExerciseTexts::enterButton,
-     {24, 144, 81, 27}, Colour{128, 255, 128}, 5, {}, {}, Enter},
-    {Command, 1, "takeOutButton", ExerciseTexts::takeOutButton, ExerciseTexts::takeOutButton,
-     {192, 144, 81, 27}, Colour{255, 128, 255}, 6, {}, {}, TakeOut},
-    {Command, 2, "deleteButton", ExerciseTexts::deleteButton, ExerciseTexts::deleteButton,
-     {352, 144, 81, 27}, Colour{255, 0, 0}, 7, {}, {}, Delete},
-    {Statement, 0, "statement", ExerciseTexts::statement, ExerciseTexts::statementName,
-     {8, 176, 441, 161}, std::nullopt, 1},
+    {.kind = Label,
+     .index = 0,
+     .name = "titleLabel",
+     .text = texts::title,
+     .accessibleName = texts::title,
+     .geometry = {.left = 32, .top = 0, .width = 409, .height = 25},
+     .background = labelColour,
+     .tabPosition = 0},
+    {.kind = Label,
+     .index = 1,
+     .name = "speakersLabel",
+     .text = texts::speakersLabel,
+     .accessibleName = texts::speakersLabel,
+     .geometry = {.left = 24, .top = 32, .width = 73, .height = 25},
+     .background = labelColour,
+     .tabPosition = 0},
+    {.kind = Label,
+     .index = 2,
+     .name = "languagesLabel",
+     .text = texts::languagesLabel,
+     .accessibleName = texts::languagesLabel,
+     .geometry = {.left = 120, .top = 32, .width = 121, .height = 25},
+     .background = labelColour,
+     .tabPosition = 0},
+    {.kind = Label,
+     .index = 3,
+     .name = "rankingLabel",
+     .text = texts::rankingLabel,
+     .accessibleName = texts::rankingLabel,
+     .geometry = {.left = 264, .top = 32, .width = 169, .height = 25},
+     .background = labelColour,
+     .tabPosition = 0},
+    {.kind = List,
+     .index = 0,
+     .name = "speakersList",
+     .text = nullptr,
+     .accessibleName = texts::speakersLabel,
+     .geometry = {.left = 24, .top = 56, .width = 73, .height = 80},
+     .background = std::nullopt,
+     .tabPosition = 2,
+     .listRole = ListRole::Speakers,
+     .labelIndex = 1},
+    {.kind = List,
+     .index = 1,
+     .name = "languagesList",
+     .text = nullptr,
+     .accessibleName = texts::languagesLabel,
+     .geometry = {.left = 120, .top = 56, .width = 121, .height = 80},
+     .background = std::nullopt,
+     .tabPosition = 3,
+     .listRole = ListRole::Languages,
+     .labelIndex = 2},
+    {.kind = List,
+     .index = 2,
+     .name = "rankingList",
+     .text = nullptr,
+     .accessibleName = texts::rankingLabel,
+     .geometry = {.left = 264, .top = 56, .width = 169, .height = 80},
+     .background = std::nullopt,
+     .tabPosition = 4,
+     .listRole = ListRole::Ranking,
+     .labelIndex = 3},
+    {.kind = Command,
+     .index = 0,
+     .name = "enterButton",
+     .text = texts::enterButton,
+     .accessibleName = texts::enterButton,
+     .geometry = {.left = 24, .top = 144, .width = 81, .height = 27},
+     .background = Colour{.red = 128, .green = 255, .blue = 128},
+     .tabPosition = 5,
+     .command = Enter},
+    {.kind = Command,
+     .index = 1,
+     .name = "takeOutButton",
+     .text = texts::takeOutButton,
+     .accessibleName = texts::takeOutButton,
+     .geometry = {.left = 192, .top = 144, .width = 81, .height = 27},
+     .background = Colour{.red = 255, .green = 128, .blue = 255},
+     .tabPosition = 6,
+     .command = TakeOut},
+    {.kind = Command,
+     .index = 2,
+     .name = "deleteButton",
+     .text = texts::deleteButton,
+     .accessibleName = texts::deleteButton,
+     .geometry = {.left = 352, .top = 144, .width = 81, .height = 27},
+     .background = Colour{.red = 255, .green = 0, .blue = 0},
+     .tabPosition = 7,
+     .command = Delete},
+    {.kind = Statement,
+     .index = 0,
+     .name = "statement",
+     .text = texts::statement,
+     .accessibleName = texts::statementName,
+     .geometry = {.left = 8, .top = 176, .width = 441, .height = 161},
+     .background = std::nullopt,
+     .tabPosition = 1},
 }};
-// clang-format on
 
 } // namespace
 
 const char *Caption()
 {
-    static const std::string caption = std::string(Maker::host) + " " + ExerciseTexts::shortTitle;
+    static const std::string caption = std::string(maker::host) + " " + texts::shortTitle;
     return caption.c_str();
 }
 
@@ -96,8 +169,9 @@ std::vector<const Control *> TabOrder()
         if (control.tabPosition > 0)
             order.push_back(&control);
     }
-    std::sort(order.begin(), order.end(),
-              [](const Control *a, const Control *b) { return a->tabPosition < b->tabPosition; });
+    std::sort(order.begin(), order.end(), [](const Control *first, const Control *second) {
+        return first->tabPosition < second->tabPosition;
+    });
     return order;
 }
 

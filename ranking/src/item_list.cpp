@@ -22,13 +22,13 @@ void ItemList::AddItem(std::string_view item)
     const int index = insertionIndex(item);
     const int oldListIndex = m_listIndex;
     if (m_observer)
-        m_observer->itemAboutToBeInserted(index);
+        m_observer->ItemAboutToBeInserted(index);
     m_items.insert(m_items.begin() + index, std::string(item));
     if (m_listIndex >= index)
         ++m_listIndex;
     if (m_observer)
-        m_observer->itemInserted(index);
-    reportListIndex(oldListIndex);
+        m_observer->ItemInserted(index);
+    ReportListIndex(oldListIndex);
 }
 
 void ItemList::RemoveItem(int index)
@@ -36,27 +36,27 @@ void ItemList::RemoveItem(int index)
     checkIndex(index);
     const int oldListIndex = m_listIndex;
     if (m_observer)
-        m_observer->itemAboutToBeRemoved(index);
+        m_observer->ItemAboutToBeRemoved(index);
     m_items.erase(m_items.begin() + index);
     if (index == m_listIndex)
         m_listIndex = -1;
     else if (index < m_listIndex)
         --m_listIndex;
     if (m_observer)
-        m_observer->itemRemoved(index);
-    reportListIndex(oldListIndex);
+        m_observer->ItemRemoved(index);
+    ReportListIndex(oldListIndex);
 }
 
 void ItemList::Clear()
 {
     const int oldListIndex = m_listIndex;
     if (m_observer)
-        m_observer->aboutToBeCleared();
+        m_observer->AboutToBeCleared();
     m_items.clear();
     m_listIndex = -1;
     if (m_observer)
-        m_observer->cleared();
-    reportListIndex(oldListIndex);
+        m_observer->Cleared();
+    ReportListIndex(oldListIndex);
 }
 
 const std::string &ItemList::List(int index) const
@@ -76,7 +76,7 @@ void ItemList::SetListIndex(int index)
         checkIndex(index);
     const int oldListIndex = m_listIndex;
     m_listIndex = index;
-    reportListIndex(oldListIndex);
+    ReportListIndex(oldListIndex);
 }
 
 int ItemList::insertionIndex(std::string_view item) const
@@ -94,10 +94,10 @@ void ItemList::checkIndex(int index) const
                                 std::to_string(ListCount()) + " items");
 }
 
-void ItemList::reportListIndex(int oldListIndex) const
+void ItemList::ReportListIndex(int oldListIndex) const
 {
     if (m_observer && m_listIndex != oldListIndex)
-        m_observer->listIndexChanged(m_listIndex);
+        m_observer->ListIndexChanged(m_listIndex);
 }
 
 } // namespace ranking

@@ -38,47 +38,47 @@ const ItemList &RankingBoard::ListOf(ListRole role) const
 
 void RankingBoard::EnterRelation()
 {
-    const int a = SpeakersList().ListIndex();
-    const int b = LanguagesList().ListIndex();
-    if (a < 0 || b < 0)
+    const int countIndex = SpeakersList().ListIndex();
+    const int languageIndex = LanguagesList().ListIndex();
+    if (countIndex < 0 || languageIndex < 0)
         return;
 
-    const std::string count = SpeakersList().List(a);
-    SpeakersList().RemoveItem(a);
-    const std::string language = LanguagesList().List(b);
-    LanguagesList().RemoveItem(b);
+    const std::string count = SpeakersList().List(countIndex);
+    SpeakersList().RemoveItem(countIndex);
+    const std::string language = LanguagesList().List(languageIndex);
+    LanguagesList().RemoveItem(languageIndex);
 
     // The ranking is rebuilt whole through the sorted buffer: everything goes
     // in, then comes back out from the last item to the first, highest count on top.
     SortBuffer().AddItem(JoinEntry(count, language));
-    const int k = RankingList().ListCount();
-    for (int i = 0; i < k; ++i) {
+    const int entriesBefore = RankingList().ListCount();
+    for (int moved = 0; moved < entriesBefore; ++moved) {
         SortBuffer().AddItem(RankingList().List(0));
         RankingList().RemoveItem(0);
     }
-    for (int j = SortBuffer().ListCount(); j >= 1; --j)
-        RankingList().AddItem(SortBuffer().List(j - 1));
+    for (int bufferRow = SortBuffer().ListCount(); bufferRow >= 1; --bufferRow)
+        RankingList().AddItem(SortBuffer().List(bufferRow - 1));
     SortBuffer().Clear();
 }
 
 void RankingBoard::TakeOutRelation()
 {
-    const int i = RankingList().ListIndex();
-    if (i < 0)
+    const int entryIndex = RankingList().ListIndex();
+    if (entryIndex < 0)
         return;
-    returnEntry(i);
+    ReturnEntry(entryIndex);
 }
 
 void RankingBoard::DeleteRanking()
 {
-    const int k = RankingList().ListCount();
-    for (int i = 0; i < k; ++i)
-        returnEntry(0);
+    const int entries = RankingList().ListCount();
+    for (int returned = 0; returned < entries; ++returned)
+        ReturnEntry(0);
     SpeakersList().SetListIndex(0);
     LanguagesList().SetListIndex(0);
 }
 
-void RankingBoard::returnEntry(int rankingIndex)
+void RankingBoard::ReturnEntry(int rankingIndex)
 {
     const RankingEntry entry = SplitEntry(RankingList().List(rankingIndex));
     SpeakersList().AddItem(entry.count);

@@ -18,9 +18,9 @@ std::string JoinEntry(std::string_view count, std::string_view language)
 RankingEntry SplitEntry(std::string_view entry)
 {
     const int length = CharLength(entry);
-    if (length <= EntryCountWidth + 1)
+    if (length <= entryCountWidth + 1)
         throw std::invalid_argument("not a ranking entry: \"" + std::string(entry) + '"');
-    return {LeftChars(entry, EntryCountWidth), RightChars(entry, length - EntryCountWidth - 1)};
+    return {LeftChars(entry, entryCountWidth), RightChars(entry, length - entryCountWidth - 1)};
 }
 
 } // namespace ranking

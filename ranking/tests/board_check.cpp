@@ -110,7 +110,7 @@ std::optional<std::string> checkDelete(const BoardState &after)
 BoardState StateOf(const RankingBoard &board)
 {
     BoardState state;
-    for (int role = 0; role < ListRoleCount; ++role) {
+    for (int role = 0; role < listRoleCount; ++role) {
         const auto &list = board.ListOf(static_cast<ListRole>(role));
         state[static_cast<std::size_t>(role)] = {list.Items(), list.ListIndex()};
     }
@@ -121,7 +121,7 @@ std::string Describe(const BoardState &state)
 {
     static constexpr const char *names[] = {"speakers", "languages", "ranking", "buffer"};
     std::ostringstream out;
-    for (int role = 0; role < ListRoleCount; ++role) {
+    for (int role = 0; role < listRoleCount; ++role) {
         const auto &list = state[static_cast<std::size_t>(role)];
         out << names[role] << " [" << list.listIndex << "]:";
         for (const auto &item : list.items)
@@ -153,7 +153,7 @@ std::optional<std::string> CheckInvariants(const BoardState &state)
     if (!strictlyDescending(ranking))
         return "the ranking is not in descending order";
     for (const auto &entry : ranking) {
-        if (CharLength(entry) <= EntryCountWidth + 1)
+        if (CharLength(entry) <= entryCountWidth + 1)
             return "malformed entry \"" + entry + '"';
         const RankingEntry parts = SplitEntry(entry);
         if (JoinEntry(parts.count, parts.language) != entry)

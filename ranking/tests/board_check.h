@@ -19,7 +19,7 @@ struct ListState
     friend bool operator==(const ListState &, const ListState &) = default;
 };
 
-using BoardState = std::array<ListState, ListRoleCount>;
+using BoardState = std::array<ListState, listRoleCount>;
 
 [[nodiscard]] BoardState StateOf(const RankingBoard &board);
 

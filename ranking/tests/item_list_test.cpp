@@ -22,13 +22,13 @@ ItemList sortedList(const Items &items)
 class RecordingObserver : public ranking::ItemListObserver
 {
 public:
-    void itemAboutToBeInserted(int index) override { log("about to insert", index); }
-    void itemInserted(int index) override { log("inserted", index); }
-    void itemAboutToBeRemoved(int index) override { log("about to remove", index); }
-    void itemRemoved(int index) override { log("removed", index); }
-    void aboutToBeCleared() override { reports.emplace_back("about to clear"); }
-    void cleared() override { reports.emplace_back("cleared"); }
-    void listIndexChanged(int listIndex) override { log("index", listIndex); }
+    void ItemAboutToBeInserted(int index) override { log("about to insert", index); }
+    void ItemInserted(int index) override { log("inserted", index); }
+    void ItemAboutToBeRemoved(int index) override { log("about to remove", index); }
+    void ItemRemoved(int index) override { log("removed", index); }
+    void AboutToBeCleared() override { reports.emplace_back("about to clear"); }
+    void Cleared() override { reports.emplace_back("cleared"); }
+    void ListIndexChanged(int listIndex) override { log("index", listIndex); }
 
     Items reports;
 
@@ -184,8 +184,8 @@ TEST(ItemListObserver, SeesOldContentsBeforeAndNewContentsAfterAChange)
     {
         const ItemList *list = nullptr;
         std::vector<int> counts;
-        void itemAboutToBeInserted(int) override { counts.push_back(list->ListCount()); }
-        void itemInserted(int index) override
+        void ItemAboutToBeInserted(int) override { counts.push_back(list->ListCount()); }
+        void ItemInserted(int index) override
         {
             counts.push_back(list->ListCount());
             EXPECT_EQ(list->List(index), "200");
@@ -215,8 +215,8 @@ TEST(ItemListObserver, SelectionIsAlreadyUpdatedWhenChangeIsReported)
     {
         const ItemList *list = nullptr;
         std::vector<int> seen;
-        void itemAboutToBeRemoved(int) override { seen.push_back(list->ListIndex()); }
-        void itemRemoved(int) override { seen.push_back(list->ListIndex()); }
+        void ItemAboutToBeRemoved(int) override { seen.push_back(list->ListIndex()); }
+        void ItemRemoved(int) override { seen.push_back(list->ListIndex()); }
     } checker;
     checker.list = &list;
     list.SetObserver(&checker);

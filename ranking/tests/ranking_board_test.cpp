@@ -55,7 +55,7 @@ TEST(RankingBoardStart, ListsHoldInitialContentsWithoutSelection)
                      "руски", "френски"}));
     EXPECT_EQ(board.RankingList().ListCount(), 0);
     EXPECT_EQ(board.SortBuffer().ListCount(), 0);
-    for (int role = 0; role < ListRoleCount; ++role)
+    for (int role = 0; role < listRoleCount; ++role)
         EXPECT_EQ(board.ListOf(static_cast<ListRole>(role)).ListIndex(), -1);
     EXPECT_TRUE(board.SpeakersList().Sorted());
     EXPECT_TRUE(board.LanguagesList().Sorted());

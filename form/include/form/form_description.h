@@ -63,12 +63,13 @@ struct Control
     std::optional<int> command{};                ///< a button's index for RunCommand()
 };
 
-inline constexpr Size clientSize{461, 345};
-inline constexpr Colour windowBackground{192, 192, 255};
+inline constexpr Size clientSize{.width = 461, .height = 345};
+inline constexpr Colour windowBackground{.red = 192, .green = 192, .blue = 255};
 /// Text drawn on any fixed background colour: a light theme's default, which
 /// keeps every fixed colour readable whatever the desktop's theme.
-inline constexpr Colour textOnFixedColour{0, 0, 0};
-inline constexpr Font font{"Times New Roman", 12, 400, 204};
+inline constexpr Colour textOnFixedColour{.red = 0, .green = 0, .blue = 0};
+inline constexpr Font font{
+    .family = "Times New Roman", .pointSize = 12, .weight = 400, .characterSet = 204};
 
 /// The window's caption.
 [[nodiscard]] const char *Caption();

@@ -62,7 +62,7 @@ public:
 private:
     [[nodiscard]] int insertionIndex(std::string_view item) const;
     void checkIndex(int index) const;
-    void reportListIndex(int oldListIndex) const;
+    void ReportListIndex(int oldListIndex) const;
 
     std::vector<std::string> m_items;
     Order m_order;

@@ -16,13 +16,13 @@ class ItemListObserver
 public:
     virtual ~ItemListObserver() = default;
 
-    virtual void itemAboutToBeInserted(int index) { (void)index; }
-    virtual void itemInserted(int index) { (void)index; }
-    virtual void itemAboutToBeRemoved(int index) { (void)index; }
-    virtual void itemRemoved(int index) { (void)index; }
-    virtual void aboutToBeCleared() {}
-    virtual void cleared() {}
-    virtual void listIndexChanged(int listIndex) { (void)listIndex; }
+    virtual void ItemAboutToBeInserted(int index) { (void)index; }
+    virtual void ItemInserted(int index) { (void)index; }
+    virtual void ItemAboutToBeRemoved(int index) { (void)index; }
+    virtual void ItemRemoved(int index) { (void)index; }
+    virtual void AboutToBeCleared() {}
+    virtual void Cleared() {}
+    virtual void ListIndexChanged(int listIndex) { (void)listIndex; }
 
 protected:
     ItemListObserver() = default;

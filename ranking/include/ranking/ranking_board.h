@@ -12,7 +12,7 @@ namespace ranking {
 /// The four lists of the exercise by role, in the order of their indexes.
 enum class ListRole { Speakers = 0, Languages = 1, Ranking = 2, SortBuffer = 3 };
 
-inline constexpr int ListRoleCount = 4;
+inline constexpr int listRoleCount = 4;
 
 /// The speaker counts in millions that the exercise starts with, ascending.
 [[nodiscard]] const std::vector<std::string> &InitialSpeakers();
@@ -59,9 +59,9 @@ public:
     void DeleteRanking();
 
 private:
-    void returnEntry(int rankingIndex);
+    void ReturnEntry(int rankingIndex);
 
-    std::array<ItemList, ListRoleCount> m_lists;
+    std::array<ItemList, listRoleCount> m_lists;
 };
 
 } // namespace ranking

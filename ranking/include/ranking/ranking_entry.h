@@ -17,7 +17,7 @@ struct RankingEntry
 };
 
 /// Width of the count at the start of every entry, in characters.
-inline constexpr int EntryCountWidth = 3;
+inline constexpr int entryCountWidth = 3;
 
 /// The entry text: the count, one blank, the language.
 [[nodiscard]] std::string JoinEntry(std::string_view count, std::string_view language);

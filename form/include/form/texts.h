@@ -3,7 +3,7 @@
 
 // The window's fixed Bulgarian texts, UTF-8.
 
-namespace ExerciseTexts {
+namespace form::texts {
 
 /// The short title that follows the maker's address in the caption.
 inline constexpr char shortTitle[] = "Класация на езиците";
@@ -37,4 +37,4 @@ inline constexpr char statement[] =
     "Проектът да позволява начално нулиране и изтриване на вече изградена класация, както "
     "и изтриване на отделна връзка „език – разпространение“.";
 
-} // namespace ExerciseTexts
+} // namespace form::texts
