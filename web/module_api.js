@@ -3,6 +3,12 @@
 // Module.BoardSession, Module.topRowShowing), over the module's plain C
 // exports; a refused call raises a RangeError that names what was wrong.
 // Runs inside the runtime's scope, before it starts.
+
+// The runtime calls this once the module is instantiated.
+function ready() {
+    Module.onRuntimeInitialized();
+}
+
 {
     const text = pointer => {
         let end = pointer;
@@ -12,30 +18,30 @@
     };
     Module.ListRole = {Speakers: 0, Languages: 1, Ranking: 2, SortBuffer: 3, values: [0, 1, 2, 3]};
     Module.topRowShowing = (row, topRow, visibleRows) =>
-        Module._topRowShowing(row, topRow, visibleRows);
+        _topRowShowing(row, topRow, visibleRows);
     Module.BoardSession = class {
         constructor() {
-            this.handle = Module._boardSessionNew();
+            this.handle = _boardSessionNew();
         }
         checked(result) {
-            const refusal = text(Module._boardSessionRefusal(this.handle));
+            const refusal = text(_boardSessionRefusal(this.handle));
             if (refusal)
                 throw new RangeError(refusal);
             return result;
         }
         items(role) {
-            const count = this.checked(Module._boardSessionItemCount(this.handle, role));
+            const count = this.checked(_boardSessionItemCount(this.handle, role));
             return Array.from({length: count},
-                              (_, index) => text(Module._boardSessionItem(this.handle, role, index)));
+                              (_, index) => text(_boardSessionItem(this.handle, role, index)));
         }
         listIndex(role) {
-            return this.checked(Module._boardSessionListIndex(this.handle, role));
+            return this.checked(_boardSessionListIndex(this.handle, role));
         }
         setListIndex(role, index) {
-            this.checked(Module._boardSessionSetListIndex(this.handle, role, index));
+            this.checked(_boardSessionSetListIndex(this.handle, role, index));
         }
         runCommand(index) {
-            return text(this.checked(Module._boardSessionRunCommand(this.handle, index)));
+            return text(this.checked(_boardSessionRunCommand(this.handle, index)));
         }
     };
 }
