@@ -44,11 +44,12 @@ web)
     # The page's checks run in Chromium, Firefox ESR (WebDriver BiDi, real keys with xdotool
     # on a private X server) and WebKitGTK (its WebDriver and MiniBrowser); the Orca test
     # brings its own speech-dispatcher with the dummy module, which throws the sound away
-    # through ALSA's plug-ins.
+    # through ALSA's plug-ins. nlohmann-json3-dev: the page generator writes the form table
+    # with it; googletest: the generator's escaping test, built from source like the generator.
     scripts/deps.sh cmake ninja-build emscripten nodejs chromium firefox-esr webkit2gtk-driver \
         python3-websocket fonts-liberation poppler-utils orca speech-dispatcher \
         speech-dispatcher-audio-plugins libasound2-data xvfb xdotool dbus at-spi2-core \
-        libglib2.0-bin
+        libglib2.0-bin nlohmann-json3-dev googletest
     build web
     ctest --preset web
     ;;
