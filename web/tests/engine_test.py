@@ -34,6 +34,8 @@ MARK = """(() => {
   return [e.id, e.matches(':focus'), s.outlineStyle, s.outlineWidth, s.outlineColor];
 })()"""
 SOLID_MARK = ["solid", "2px", "rgb(0, 0, 0)"]
+BELOW = "rgba(0, 0, 0, 0.45) 0px -10px 8px -8px inset"
+ABOVE = "rgba(0, 0, 0, 0.45) 0px 10px 8px -8px inset"
 FRAMED = ["enterButton", "takeOutButton", "deleteButton", "speakersList", "languagesList",
           "rankingList", "statement"]
 
@@ -87,6 +89,13 @@ class EngineTest(unittest.TestCase):
             "(s => [s.selectionStart, s.scrollTop])(document.getElementById('statement'))"),
             [0, 0])
         self.assertEqual(self.announcement(), "")
+        # More below, then, scrolled to its end, more above: a shade at that edge.
+        shade = "getComputedStyle(document.getElementById('statement')).boxShadow"
+        self.assertEqual(self.driver.evaluate(shade), BELOW)
+        self.driver.evaluate("(s => new Promise(done => { s.addEventListener('scroll', () =>"
+                             " requestAnimationFrame(done), {once: true});"
+                             " s.scrollTop = s.scrollHeight; }))(document.getElementById('statement'))")
+        self.assertEqual(self.driver.evaluate(shade), ABOVE)
 
     def test_mouse_exercise_and_what_is_heard(self):
         self.click_item("speakersList", "300")
