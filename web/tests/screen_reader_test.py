@@ -18,6 +18,7 @@ import time
 import unittest
 
 import devtools
+import engines
 
 PAGE = None
 READY = "typeof Module == 'object' && !!Module.exercisePage"
@@ -86,18 +87,9 @@ class ScreenReaderTest(unittest.TestCase):
 
     @classmethod
     def start_x_server(cls):
-        for number in DISPLAYS:
-            if pathlib.Path(f"/tmp/.X{number}-lock").exists():
-                continue
-            server = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1024x768x24",
-                                       "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
-            with contextlib.suppress(subprocess.TimeoutExpired):
-                server.wait(timeout=1)
-            if server.poll() is None:
-                cls.processes.append(server)
-                os.environ["DISPLAY"] = f":{number}"
-                return
-        raise RuntimeError("no free X display between :60 and :69")
+        server = engines.XServer(DISPLAYS, size="1024x768x24")
+        cls.processes.append(server.process)
+        os.environ["DISPLAY"] = server.display
 
     @classmethod
     def start_speech(cls, home):
