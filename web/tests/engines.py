@@ -44,10 +44,6 @@ XDOTOOL_KEYS = {"Tab": "Tab", "Enter": "Return", " ": "space", "ArrowUp": "Up",
                 "PageDown": "Next", "Backspace": "BackSpace", "Delete": "Delete"}
 
 
-class Unsupported(Exception):
-    """What an engine's protocol cannot do; the check is skipped with this reason."""
-
-
 def wait_until(condition, timeout=30, what="a condition"):
     deadline = time.monotonic() + timeout
     while not (result := condition()):
@@ -307,7 +303,8 @@ CATCH_PROBLEMS = """(() => {
 class WebKit:
     """WebKitGTK's MiniBrowser in automation mode on a private X server, through
     WebKitWebDriver (classic WebDriver over HTTP). problems() holds what the page
-    reported from the moment it was ready: the protocol reads no console."""
+    reported from the moment it was ready: the protocol reads no console. A view
+    narrower than the window can be is a frame of that size."""
 
     name = "WebKitGTK"
 
@@ -319,6 +316,7 @@ class WebKit:
                    XDG_CACHE_HOME=self.folder, XDG_CONFIG_HOME=self.folder,
                    XDG_DATA_HOME=self.folder)
         self.port = free_port()
+        self.framed = None
         with open(self.log, "wb") as sink:
             self.process = subprocess.Popen([WEBKIT_DRIVER, f"--port={self.port}"], env=env,
                                             stdout=sink, stderr=sink, start_new_session=True)
@@ -352,7 +350,16 @@ class WebKit:
             raise devtools.ProtocolError(f"{path}: {error.read().decode(errors='replace')}")
 
     def open(self, url, ready):
-        self.call("POST", self.session + "/url", {"url": url})
+        if self.framed:
+            # A view narrower than the window: the page in a frame of that size at the
+            # view's corner, where the checks then run.
+            host = pathlib.Path(self.folder, "frame.html")
+            host.write_text('<!DOCTYPE html><body style="margin:0"><iframe src="' + url +
+                            '" style="border:0;width:%dpx;height:%dpx"></iframe>' % self.framed)
+            self.call("POST", self.session + "/url", {"url": host.as_uri()})
+            self.call("POST", self.session + "/frame", {"id": 0})
+        else:
+            self.call("POST", self.session + "/url", {"url": url})
         wait_until(lambda: self.evaluate(ready), timeout=10, what=ready)
         self.evaluate(CATCH_PROBLEMS)
 
@@ -381,9 +388,10 @@ class WebKit:
         self.actions([{"type": "key", "id": "keyboard", "actions": keys}])
 
     def resize(self, width, height):
-        if width < MINIBROWSER_WIDTH:
-            raise Unsupported(f"MiniBrowser's window, its toolbar included, is no narrower than"
-                              f" {MINIBROWSER_WIDTH} px")
+        # MiniBrowser's window, its toolbar included, is no narrower than 447 px.
+        self.framed = (width, height) if width < MINIBROWSER_WIDTH else None
+        width, height = max(width, MINIBROWSER_WIDTH), max(height, 345)
+        self.call("POST", self.session + "/frame", {"id": None})  # the window's own view
         # The window's frame and toolbar around the view, measured, then added.
         for _ in range(3):
             inner = self.evaluate("[innerWidth, innerHeight]")
