@@ -3,8 +3,9 @@
 that a check is written once: Chromium over its DevTools protocol, Firefox ESR
 over WebDriver BiDi (its own websocket, no separate driver) and WebKitGTK
 through WebKitWebDriver and its MiniBrowser. Firefox and WebKit run visibly on
-a private X server; Firefox gets real keys there, since its protocol keys do
-not activate a focused button.
+a private X server, where a real click first gives their window the focus;
+Firefox gets real keys there (its protocol's key actions press a focused button
+only while its window has the system's focus).
 
 Every driver offers: name, version, open(url, ready), evaluate(expression),
 click(x, y), press(key, shift=False), resize(width, height), screenshot(path),
