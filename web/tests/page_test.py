@@ -483,6 +483,8 @@ class PageTest(unittest.TestCase):
             self.click_item("languagesList", language)
             self.click_button("enterButton")
             self.assertTrue(self.fully_in_view("rankingList", entry), entry)
+        self.assertEqual(self.list("languagesList"), [[], -1])
+        self.assert_mirrors_model()  # the emptied list names no item
         self.click_button("deleteButton")
 
         # Изведи: the returned count and language, in lists scrolled away from them.
