@@ -157,7 +157,6 @@ class ScreenReaderTest(unittest.TestCase):
             self.assertEqual(said.count(sentence),
                              sum(sentence == each for _, each in presses), sentence)
 
-
     def test_entering_a_list_says_whether_its_item_is_selected(self):
         self.browser.wait_for(READY)
         self.browser.click(*self.centre("deleteButton"))  # the start state, the focus on Изтрий
