@@ -600,6 +600,13 @@ class PageTest(unittest.TestCase):
         self.assertTrue(all(rows >= 4 for rows in figures["rows"]), figures)
         self.assertGreaterEqual(min(figures["row"], figures["smallest"]), 24)
         self.assertGreaterEqual(figures["text"], 16)
+        # One column in the window's order, the statement first as in its tab cycle.
+        self.assertEqual(self.browser.evaluate(
+            "[...document.querySelectorAll('#window > :not(.print-only)')].map(e => [e.id,"
+            " e.getBoundingClientRect().top]).sort((a, b) => a[1] - b[1]).map(e => e[0])"),
+            ["titleLabel", "statement", "speakersLabel", "speakersList", "languagesLabel",
+             "languagesList", "rankingLabel", "rankingList", "enterButton", "takeOutButton",
+             "deleteButton"])
 
         # A finger drawn up the counts scrolls them and selects nothing.
         x, y = self.centre("#speakersList")
