@@ -35,9 +35,15 @@ EMSCRIPTEN_KEEPALIVE void boardSessionSetListIndex(BoardSession *session, int ro
     session->setListIndex(role, index);
 }
 
-EMSCRIPTEN_KEEPALIVE const char *boardSessionRunCommand(BoardSession *session, int index)
+EMSCRIPTEN_KEEPALIVE const char *boardSessionPress(BoardSession *session, int index)
 {
-    return session->runCommand(index).c_str();
+    return session->press(index).c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE int boardSessionTopRowAfterPress(BoardSession *session, int role, int topRow,
+                                                      int visibleRows)
+{
+    return session->topRowAfterPress(role, topRow, visibleRows);
 }
 
 EMSCRIPTEN_KEEPALIVE const char *boardSessionRefusal(BoardSession *session)

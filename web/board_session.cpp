@@ -3,6 +3,8 @@
 
 #include <form/command_dispatch.h>
 
+#include <algorithm>
+
 namespace {
 
 const std::string nothing;
@@ -65,11 +67,24 @@ void BoardSession::setListIndex(int role, int index)
     list->SetListIndex(index);
 }
 
-const std::string &BoardSession::runCommand(int index)
+const std::string &BoardSession::press(int index)
 {
     m_refusal.clear();
-    m_reply = form::RunCommand(m_board, index);
+    form::PressOutcome outcome = form::Press(m_board, index);
+    m_inViewAfterPress = std::move(outcome.inView);
+    m_reply = std::move(outcome.sentence);
     return m_reply;
+}
+
+int BoardSession::topRowAfterPress(int role, int topRow, int visibleRows)
+{
+    if (!shownList(role))
+        return topRow;
+    const auto view = std::find_if(
+        m_inViewAfterPress.begin(), m_inViewAfterPress.end(),
+        [role](const form::ListInView &each) { return static_cast<int>(each.role) == role; });
+    return view == m_inViewAfterPress.end() ? topRow
+                                            : form::TopRowAfter(*view, topRow, visibleRows);
 }
 
 const std::string &BoardSession::refusal() const

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <form/list_in_view.h>
 #include <ranking/ranking_board.h>
 
 #include <string>
+#include <vector>
 
 /// The exercise's board as the page sees it: the shown lists by role, the
 /// selection the user makes, and the command buttons by index. Every call
@@ -26,7 +28,12 @@ public:
     void setListIndex(int role, int index);
 
     /// Presses command button @p index; returns what the press did, in Bulgarian.
-    [[nodiscard]] const std::string &runCommand(int index);
+    [[nodiscard]] const std::string &press(int index);
+
+    /// The top row of shown list @p role, which shows @p visibleRows whole
+    /// rows from @p topRow, once what the last press decided for its view is
+    /// applied (the form's rule: the changed row in view, or back to the top).
+    [[nodiscard]] int topRowAfterPress(int role, int topRow, int visibleRows);
 
     /// Why the last call was refused; empty when it was not.
     [[nodiscard]] const std::string &refusal() const;
@@ -35,6 +42,7 @@ private:
     [[nodiscard]] ranking::ItemList *shownList(int role);
 
     ranking::RankingBoard m_board;
+    std::vector<form::ListInView> m_inViewAfterPress;
     std::string m_reply;
     std::string m_refusal;
 };

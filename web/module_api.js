@@ -40,8 +40,12 @@ function ready() {
         setListIndex(role, index) {
             this.checked(_boardSessionSetListIndex(this.handle, role, index));
         }
-        runCommand(index) {
-            return text(this.checked(_boardSessionRunCommand(this.handle, index)));
+        press(index) {
+            return text(this.checked(_boardSessionPress(this.handle, index)));
+        }
+        topRowAfterPress(role, topRow, visibleRows) {
+            return this.checked(_boardSessionTopRowAfterPress(this.handle, role, topRow,
+                                                              visibleRows));
         }
     };
 }
