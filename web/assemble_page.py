@@ -43,6 +43,9 @@ def main():
     parser.add_argument("--module-script", required=True, type=pathlib.Path)
     parser.add_argument("--icon", required=True, type=pathlib.Path)
     parser.add_argument("--generator", required=True, nargs=2, metavar=("NODE", "SCRIPT"))
+    parser.add_argument("--minifier", nargs="+", metavar="COMMAND",
+                        help="a command that prints the page script, named by {} among"
+                             " its arguments, without its comments and spaces")
     parser.add_argument("--output", required=True, type=pathlib.Path)
     parser.add_argument("--table", required=True, type=pathlib.Path)
     args = parser.parse_args()
@@ -54,7 +57,11 @@ def main():
     style = generated("style") + "\n" + args.style.read_text(encoding="utf-8")
     # The module's runtime runs only when the page calls startModule(Module),
     # after checking that this browser can run it.
-    script = (args.page_script.read_text(encoding="utf-8") +
+    page_script = (subprocess.run([str(args.page_script) if each == "{}" else each
+                                   for each in args.minifier], check=True,
+                                  capture_output=True, encoding="utf-8").stdout
+                   if args.minifier else args.page_script.read_text(encoding="utf-8"))
+    script = (page_script +
               "\nfunction startModule(Module) {\n" +
               args.module_script.read_text(encoding="utf-8") + "\n}\n")
     if "</script" in script.lower() or "</style" in style.lower():
