@@ -89,7 +89,6 @@ def click_to_focus(env):
         text=True, timeout=30).stdout.split(), what="the browser's window")[-1]
     subprocess.run(["xdotool", "mousemove", "--window", window, "300", "300", "click", "1"],
                    env=env, check=True, timeout=30)
-    return window
 
 
 def stop(process):
