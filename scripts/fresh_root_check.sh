@@ -50,6 +50,10 @@ for fs in proc sys dev dev/pts; do
 done
 mkdir -p "$root/dev/shm"
 mount -t tmpfs tmpfs "$root/dev/shm" && mounted+=("$root/dev/shm")
+# Orca runs once per user, and the root shares this machine's processes: its
+# Orca tests take the same lock as the machine's.
+touch /tmp/orca.lock "$root/tmp/orca.lock"
+mount --bind /tmp/orca.lock "$root/tmp/orca.lock" && mounted+=("$root/tmp/orca.lock")
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 git clone --quiet --no-hardlinks "$PWD" "$root/src/language-ranking"
 
