@@ -188,7 +188,7 @@ void RankingFormTest::coloursOnScreen_data()
 {
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<QColor>("colour");
-    for (const ColourSample &sample : FixedColourSamples())
+    for (const ColourSample &sample : fixedColourSamples())
         QTest::newRow(qPrintable(sample.name)) << sample.point << sample.colour;
     const QRect ranking = rectOf(form::ListControl(ListRole::Ranking));
     QTest::newRow("empty ranking list")
@@ -250,7 +250,7 @@ void RankingFormTest::startState()
     QCOMPARE(board.SpeakersList().ListIndex(), 0);
     QCOMPARE(board.LanguagesList().ListIndex(), 0);
     QCOMPARE(board.RankingList().ListCount(), 0);
-    QCOMPARE(MirrorFault(*m_form), QString());
+    QCOMPARE(mirrorFault(*m_form), QString());
     // The first items are selected, but no list has the focus, so none has a
     // keyboard cursor that a screen reader would report as focused.
     for (const char *name : {"speakersList", "languagesList", "rankingList"})
@@ -305,9 +305,9 @@ void RankingFormTest::focusIsVisiblyMarked()
             const QColor mark = focused.pixelColor(point);
             const QByteArray where = QByteArray(def.name) + " at " + QByteArray::number(point.x()) +
                                      "," + QByteArray::number(point.y());
-            QVERIFY2(ContrastRatio(mark, unfocused.pixelColor(point)) >= 3, where);
-            QVERIFY2(ContrastRatio(mark, window) >= 3, where);
-            QVERIFY2(ContrastRatio(mark, selectedRow) >= 3, where);
+            QVERIFY2(contrastRatio(mark, unfocused.pixelColor(point)) >= 3, where);
+            QVERIFY2(contrastRatio(mark, window) >= 3, where);
+            QVERIFY2(contrastRatio(mark, selectedRow) >= 3, where);
         }
     }
 }
@@ -323,7 +323,7 @@ void RankingFormTest::mouseBuildsAndEmptiesTheRanking()
         selectItem("speakersList", u8(entry.count));
         selectItem("languagesList", u8(entry.language));
         press("enterButton");
-        QCOMPARE(MirrorFault(*m_form), QString());
+        QCOMPARE(mirrorFault(*m_form), QString());
     }
     QCOMPARE(ranking(), QStringList({u8("900 руски"), u8("500 арабски"), u8("300 немски")}));
 
@@ -333,7 +333,7 @@ void RankingFormTest::mouseBuildsAndEmptiesTheRanking()
     QCOMPARE(ranking(), QStringList({u8("900 руски"), u8("300 немски")}));
     QCOMPARE(m_form->board().RankingList().ListIndex(), -1);
     QCOMPARE(m_form->board().SpeakersList().ListCount(), 7);
-    QCOMPARE(MirrorFault(*m_form), QString());
+    QCOMPARE(mirrorFault(*m_form), QString());
 
     press("takeOutButton");
     QCOMPARE(ranking().size(), 2);
@@ -352,7 +352,7 @@ void RankingFormTest::mouseBuildsAndEmptiesTheRanking()
     QVERIFY(ranking().isEmpty());
     QCOMPARE(m_form->board().SpeakersList().ListCount(), 9);
     QCOMPARE(m_form->board().LanguagesList().ListCount(), 8);
-    QCOMPARE(MirrorFault(*m_form), QString());
+    QCOMPARE(mirrorFault(*m_form), QString());
     QVERIFY(!view("speakersList")->currentIndex().isValid());
 }
 
@@ -363,7 +363,7 @@ void RankingFormTest::enterTwiceAddsOneEntry()
     QCOMPARE(ranking(), QStringList({u8("100 английски")}));
     QCOMPARE(m_form->board().SpeakersList().ListIndex(), -1);
     QCOMPARE(m_form->board().LanguagesList().ListIndex(), -1);
-    QCOMPARE(MirrorFault(*m_form), QString());
+    QCOMPARE(mirrorFault(*m_form), QString());
 }
 
 void RankingFormTest::listsScrollOnlyToShowTheSelection()
@@ -426,7 +426,7 @@ void RankingFormTest::keyboardSelectsAndPresses()
     takeOut->setFocus();
     QTest::keyClick(takeOut, Qt::Key_Space);
     QVERIFY(ranking().isEmpty());
-    QCOMPARE(MirrorFault(*m_form), QString());
+    QCOMPARE(mirrorFault(*m_form), QString());
 }
 
 void RankingFormTest::commandGroupIgnoresUnknownIndex()
