@@ -37,6 +37,16 @@ QStringList rowsOf(const QAbstractItemModel &model)
     return rows;
 }
 
+// A view of @p model in a shown window, where it has room for its rows.
+ItemListView *shownView(QWidget &window, ItemListModel &model)
+{
+    window.resize(200, 200);
+    auto *view = new ItemListView(&model, &window);
+    view->setGeometry(0, 0, 150, 150);
+    window.show();
+    return view;
+}
+
 QStringList itemsOf(const ItemList &list)
 {
     QStringList items;
@@ -104,10 +114,7 @@ void ItemListViewTest::userSelectionSetsListIndex()
     ItemList list(ItemList::Order::Sorted, ItemList::Visibility::Shown, {"100", "200", "300"});
     ItemListModel model(list);
     QWidget window;
-    window.resize(200, 200);
-    auto *view = new ItemListView(&model, &window);
-    view->setGeometry(0, 0, 150, 150);
-    window.show();
+    ItemListView *view = shownView(window, model);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
@@ -207,10 +214,7 @@ void ItemListViewTest::everyNavigationKeySelectsTheCurrentItem()
     ItemList list(ItemList::Order::Unsorted, ItemList::Visibility::Shown, entries);
     ItemListModel model(list);
     QWidget window;
-    window.resize(200, 200);
-    auto *view = new ItemListView(&model, &window);
-    view->setGeometry(0, 0, 150, 150);
-    window.show();
+    ItemListView *view = shownView(window, model);
     QVERIFY(QTest::qWaitForWindowActive(&window));
     view->setFocus();
     view->selectionModel()->setCurrentIndex(model.index(current), QItemSelectionModel::NoUpdate);

@@ -66,6 +66,23 @@ private:
     std::unique_ptr<RankingForm> m_form;
 };
 
+namespace {
+
+// Both pixels of a two-pixel line around @p area, on each of its sides.
+QList<QPoint> linePoints(const QRect &area)
+{
+    QList<QPoint> points;
+    for (int inset : {0, 1}) {
+        points << QPoint(area.left() + inset, area.center().y())
+               << QPoint(area.right() - inset, area.center().y())
+               << QPoint(area.center().x(), area.top() + inset)
+               << QPoint(area.center().x(), area.bottom() - inset);
+    }
+    return points;
+}
+
+} // namespace
+
 template <typename T> T *RankingFormTest::control(const char *name) const
 {
     auto *widget = m_form->findChild<T *>(QLatin1String(name));
@@ -304,14 +321,7 @@ void RankingFormTest::focusIsVisiblyMarked()
     for (const form::Control &def : form::Controls()) {
         if (def.kind != form::ControlKind::List && def.kind != form::ControlKind::Statement)
             continue;
-        const QRect area = rectOf(def);
-        QList<QPoint> frame;
-        for (int inset : {0, 1}) {
-            frame << QPoint(area.left() + inset, area.center().y())
-                  << QPoint(area.right() - inset, area.center().y())
-                  << QPoint(area.center().x(), area.top() + inset)
-                  << QPoint(area.center().x(), area.bottom() - inset);
-        }
+        const QList<QPoint> frame = linePoints(rectOf(def));
         control<QWidget>("enterButton")->setFocus();
         const QImage unfocused = m_form->grab().toImage();
         control<QWidget>(def.name)->setFocus();
@@ -497,14 +507,7 @@ void RankingFormTest::currentItemIsVisiblyMarked()
     QCOMPARE(current.data().toString(), selected ? u8("100") : u8("200"));
     QCOMPARE(speakers->selectedRow() == current.row(), selected);
 
-    QList<QPoint> mark;
-    for (int inset : {0, 1}) {
-        mark << QPoint(row.left() + inset, row.center().y())
-             << QPoint(row.right() - inset, row.center().y())
-             << QPoint(row.center().x(), row.top() + inset)
-             << QPoint(row.center().x(), row.bottom() - inset);
-    }
-    for (const QPoint &point : mark) {
+    for (const QPoint &point : linePoints(row)) {
         const QColor colour = focused.pixelColor(point);
         const QString where =
             QStringLiteral("%1,%2: %3 over %4, without focus %5")
