@@ -13,6 +13,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -87,32 +88,6 @@ PlatformAttempt waylandAttempt(const std::string &platform, const EnvironmentLoo
     return attempt;
 }
 
-// A platform is there when one of Qt's platform plug-ins says it provides it.
-bool pluginInstalled(const std::string &key)
-{
-    QStringList folders;
-    if (const std::string own = environment("QT_QPA_PLATFORM_PLUGIN_PATH"); !own.empty())
-        folders << QString::fromStdString(own);
-    for (const std::string &path : split(environment("QT_PLUGIN_PATH"), ':'))
-        folders << QString::fromStdString(path) + QStringLiteral("/platforms");
-    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms");
-    const QString wanted = QString::fromStdString(key);
-    for (const QString &folder : folders) {
-        const QDir dir(folder);
-        for (const QString &file : dir.entryList(QDir::Files)) {
-            const QPluginLoader plugin(dir.absoluteFilePath(file));
-            const QJsonArray keys = plugin.metaData()
-                                        .value(QStringLiteral("MetaData"))
-                                        .toObject()
-                                        .value(QStringLiteral("Keys"))
-                                        .toArray();
-            if (keys.contains(wanted))
-                return true;
-        }
-    }
-    return false;
-}
-
 bool socketAnswers(const std::string &path)
 {
     sockaddr_un address{};
@@ -127,20 +102,6 @@ bool socketAnswers(const std::string &path)
         ::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) == 0;
     ::close(socket);
     return answered;
-}
-
-std::optional<std::string> waylandFailure(const PlatformAttempt &attempt)
-{
-    if (attempt.connected)
-        return std::nullopt;
-    const std::string named = "Wayland \"" + attempt.display + "\"";
-    if (attempt.socket.empty())
-        return named + ": XDG_RUNTIME_DIR is not set";
-    if (!socketAnswers(attempt.socket))
-        return named + " does not answer";
-    if (!pluginInstalled(attempt.key()))
-        return named + ": Qt's Wayland platform is not installed";
-    return std::nullopt;
 }
 
 } // namespace
@@ -186,6 +147,53 @@ std::optional<std::string> PlatformChoice::xFailure(const std::string &display)
         return std::nullopt;
     m_xConnection.reset();
     return "X \"" + display + "\" does not answer";
+}
+
+// A platform is there when one of Qt's platform plug-ins says it provides it.
+// The loader keeps what it read of the plug-in found, which Qt reads again as
+// it starts.
+bool PlatformChoice::pluginInstalled(const std::string &key)
+{
+    QStringList folders;
+    if (const std::string own = environment("QT_QPA_PLATFORM_PLUGIN_PATH"); !own.empty())
+        folders << QString::fromStdString(own);
+    for (const std::string &path : split(environment("QT_PLUGIN_PATH"), ':'))
+        folders << QString::fromStdString(path) + QStringLiteral("/platforms");
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms");
+    const QString wanted = QString::fromStdString(key);
+    for (const QString &folder : folders) {
+        const QDir dir(folder);
+        // Reading a plug-in's keys takes a while; the file that bears the
+        // platform's name, where there is one, is read first.
+        QStringList files = dir.entryList(QDir::Files);
+        std::stable_partition(files.begin(), files.end(),
+                              [&wanted](const QString &file) { return file.contains(wanted); });
+        for (const QString &file : files) {
+            m_plugin.setFileName(dir.absoluteFilePath(file));
+            const QJsonArray keys = m_plugin.metaData()
+                                        .value(QStringLiteral("MetaData"))
+                                        .toObject()
+                                        .value(QStringLiteral("Keys"))
+                                        .toArray();
+            if (keys.contains(wanted))
+                return true;
+        }
+    }
+    return false;
+}
+
+std::optional<std::string> PlatformChoice::waylandFailure(const PlatformAttempt &attempt)
+{
+    if (attempt.connected)
+        return std::nullopt;
+    const std::string named = "Wayland \"" + attempt.display + "\"";
+    if (attempt.socket.empty())
+        return named + ": XDG_RUNTIME_DIR is not set";
+    if (!socketAnswers(attempt.socket))
+        return named + " does not answer";
+    if (!pluginInstalled(attempt.key()))
+        return named + ": Qt's Wayland platform is not installed";
+    return std::nullopt;
 }
 
 std::optional<std::string> PlatformChoice::failureOf(const PlatformAttempt &attempt)

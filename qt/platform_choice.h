@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPluginLoader>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -69,6 +71,8 @@ private:
 
     [[nodiscard]] std::optional<std::string> failureOf(const PlatformAttempt &attempt);
     [[nodiscard]] std::optional<std::string> xFailure(const std::string &display);
+    [[nodiscard]] std::optional<std::string> waylandFailure(const PlatformAttempt &attempt);
+    [[nodiscard]] bool pluginInstalled(const std::string &key);
 
     std::string m_platform;
     std::vector<std::string> m_failures;
@@ -76,4 +80,5 @@ private:
     // meanwhile: the connection that found it answering stays open while Qt
     // makes its own.
     std::unique_ptr<xcb_connection_t, Disconnect> m_xConnection;
+    QPluginLoader m_plugin;
 };
