@@ -9,7 +9,7 @@
 
 namespace {
 
-bool ProgramRuns()
+bool programRuns()
 {
     const HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, RUNNING_MUTEX);
     if (!mutex)
@@ -24,7 +24,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
 {
     constexpr int silentUiLevel = 2;
     const bool interactive = std::wcstol(commandLine, nullptr, 10) > silentUiLevel;
-    while (ProgramRuns()) {
+    while (programRuns()) {
         if (!interactive)
             return 1;
         const int answer =

@@ -658,7 +658,7 @@ TEST_F(MainWindowTest, EachPressIsSaidOnceThroughAPoliteLiveRegion)
         const auto [region, text] = liveRegionEvents.front();
         EXPECT_EQ(text, Widen(sentence));
         EXPECT_EQ(GetParent(region), window());
-        EXPECT_EQ(m_accessibility.number(region, win32::LiveSettingProperty),
+        EXPECT_EQ(m_accessibility.number(region, win32::liveSettingProperty),
                   win32::politeLiveSetting);
         RECT place{};
         GetClientRect(region, &place);
