@@ -27,11 +27,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
     while (programRuns()) {
         if (!interactive)
             return 1;
-        const int answer =
-            MessageBoxW(nullptr,
-                        L"„Класация на езиците“ работи. Затворете програмата и изберете "
-                        L"„Повторен опит“, за да продължите, или „Отказ“, за да спрете.",
-                        L"Класация на езиците", MB_RETRYCANCEL | MB_ICONWARNING);
+        const int answer = MessageBoxW(
+            nullptr, L"„Класация на езиците“ работи. Затворете програмата и опитайте отново.",
+            L"Класация на езиците", MB_RETRYCANCEL | MB_ICONWARNING);
         if (answer != IDRETRY)
             return 1;
     }
