@@ -127,6 +127,11 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam)
         return 0;
     }
     const auto source = reinterpret_cast<HWND>(lParam);
+    // What was said of the last press is past once the focus moves on.
+    if (m_controls.reportsFocusTaken(source, code)) {
+        m_controls.liveRegion()->clear();
+        return 0;
+    }
     // A quick second click comes as a double click: it is a press too.
     if (const auto command = m_controls.commandOf(source);
         command && (code == BN_CLICKED || code == BN_DOUBLECLICKED))
@@ -136,15 +141,20 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-// A command acts on what the lists show, and the lists show what it did.
+// A command acts on what the lists show; the lists show what it did, with
+// what it changed in view as the form decides.
 void MainWindow::pressCommand(int index)
 {
     for (const auto &list : m_controls.lists())
         list->takeShownSelection();
-    const std::string sentence = form::RunCommand(m_board, index);
+    const form::PressOutcome outcome = form::Press(m_board, index);
     for (const auto &list : m_controls.lists())
         list->showList();
-    m_controls.liveRegion()->announce(Widen(sentence));
+    for (const form::ListInView &view : outcome.inView) {
+        if (ListBoxView *list = m_controls.listOf(view.role))
+            list->bringIntoView(view);
+    }
+    m_controls.liveRegion()->announce(Widen(outcome.sentence));
 }
 
 LRESULT MainWindow::onDrawItem(LPARAM lParam)

@@ -131,6 +131,25 @@ std::optional<int> WindowControls::commandOf(HWND control) const
     return std::nullopt;
 }
 
+// The kinds of control number their notifications apart.
+bool WindowControls::reportsFocusTaken(HWND control, int code) const
+{
+    if (commandOf(control))
+        return code == BN_SETFOCUS;
+    if (listOf(control))
+        return code == LBN_SETFOCUS;
+    return m_statement && control == m_statement->handle() && code == EN_SETFOCUS;
+}
+
+ListBoxView *WindowControls::listOf(ranking::ListRole role) const
+{
+    for (const auto &list : m_lists) {
+        if (list->role() == role)
+            return list.get();
+    }
+    return nullptr;
+}
+
 ListBoxView *WindowControls::listOf(HWND control) const
 {
     for (const auto &list : m_lists) {

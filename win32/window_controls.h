@@ -52,6 +52,10 @@ public:
     [[nodiscard]] const form::Control *labelOf(HWND control) const;
     /// The command of button @p control, if it is one.
     [[nodiscard]] std::optional<int> commandOf(HWND control) const;
+    /// Whether notification @p code from @p control says it took the focus.
+    [[nodiscard]] bool reportsFocusTaken(HWND control, int code) const;
+    /// The view of board list @p role's box, or nullptr.
+    [[nodiscard]] ListBoxView *listOf(ranking::ListRole role) const;
     /// The view of list box @p control, or nullptr.
     [[nodiscard]] ListBoxView *listOf(HWND control) const;
 

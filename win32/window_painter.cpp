@@ -22,6 +22,10 @@ void WindowPainter::coloursChanged(HWND window)
 
 bool WindowPainter::drawItem(const DRAWITEMSTRUCT &item, const WindowControls &controls) const
 {
+    if (const ListBoxView *list = controls.listOf(item.hwndItem)) {
+        list->draw(item);
+        return true;
+    }
     for (const auto &button : controls.buttons()) {
         if (button->handle() == item.hwndItem) {
             button->draw(item, m_palette.of(form::ControlAt(form::ControlKind::Command,
