@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -45,6 +46,32 @@ std::wstring className(HWND window)
     std::array<wchar_t, 64> name{};
     GetClassNameW(window, name.data(), static_cast<int>(name.size()));
     return name.data();
+}
+
+// WCAG's contrast ratio of two colours.
+double contrast(COLORREF first, COLORREF second)
+{
+    const auto luminance = [](COLORREF colour) {
+        const auto channel = [](int value) {
+            const double share = value / 255.0;
+            return share <= 0.04045 ? share / 12.92 : std::pow((share + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(GetRValue(colour)) + 0.7152 * channel(GetGValue(colour)) +
+               0.0722 * channel(GetBValue(colour));
+    };
+    const double lighter = std::max(luminance(first), luminance(second));
+    const double darker = std::min(luminance(first), luminance(second));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The colour of pixel (x, y) of @p control, its frame included.
+COLORREF pixelOf(HWND control, int x, int y)
+{
+    GdiFlush();
+    const HDC dc = GetWindowDC(control);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(control, dc);
+    return colour;
 }
 
 bool hasStyle(HWND window, LONG_PTR style)
@@ -365,7 +392,8 @@ protected:
         keys[VK_SHIFT] = backwards ? 0x80 : 0;
         SetKeyboardState(keys);
         std::vector<HWND> visited;
-        for (std::size_t step = 0; step < form::TabOrder().size(); ++step) {
+        // The statement, three lists, three buttons.
+        for (int step = 0; step < 7; ++step) {
             key(VK_TAB);
             visited.push_back(GetFocus());
         }
@@ -527,9 +555,13 @@ TEST_F(MainWindowTest, NoMessageChangesTheStatement)
 
 TEST_F(MainWindowTest, TabAndShiftTabFollowTheFormsOrderAndKeysPressButtons)
 {
-    std::vector<HWND> order;
-    for (const form::Control *each : form::TabOrder())
-        order.push_back(control(each->kind, each->index));
+    const std::vector<HWND> order{control(ControlKind::Statement, 0),
+                                  control(ControlKind::List, 0),
+                                  control(ControlKind::List, 1),
+                                  control(ControlKind::List, 2),
+                                  control(ControlKind::Command, form::Enter),
+                                  control(ControlKind::Command, form::TakeOut),
+                                  control(ControlKind::Command, form::Delete)};
     ASSERT_EQ(GetFocus(), order.front());
 
     std::vector<HWND> forwards(order.begin() + 1, order.end());
@@ -641,22 +673,20 @@ void CALLBACK recordLiveRegionEvent(HWINEVENTHOOK, DWORD, HWND source, LONG obje
         liveRegionEvents.emplace_back(source, windowText(source));
 }
 
-TEST_F(MainWindowTest, EachPressIsSaidOnceThroughAPoliteLiveRegion)
+TEST_F(MainWindowTest, EachPressIsSaidOnceThroughAPoliteLiveRegionUntilTheFocusMoves)
 {
     const HWINEVENTHOOK hook =
         SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
                         recordLiveRegionEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(hook, nullptr);
-    ranking::RankingBoard expected;
-    form::Load(expected);
-    const auto expectSaid = [&](int command) {
+    const auto expectSaid = [&](int command, const std::string &sentence) {
         liveRegionEvents.clear();
         press(command);
         processMessages();
-        const std::string sentence = form::RunCommand(expected, command);
         ASSERT_EQ(liveRegionEvents.size(), 1u) << sentence;
         const auto [region, text] = liveRegionEvents.front();
         EXPECT_EQ(text, Widen(sentence));
+        EXPECT_EQ(windowText(region), Widen(sentence));
         EXPECT_EQ(GetParent(region), window());
         EXPECT_EQ(m_accessibility.number(region, win32::liveSettingProperty),
                   win32::politeLiveSetting);
@@ -664,14 +694,245 @@ TEST_F(MainWindowTest, EachPressIsSaidOnceThroughAPoliteLiveRegion)
         GetClientRect(region, &place);
         EXPECT_TRUE(IsRectEmpty(&place)) << "not on the form";
     };
-    expectSaid(form::Enter);
-    expectSaid(form::Enter);
-    expectSaid(form::TakeOut);
+    expectSaid(form::Enter, "Въведено „100 английски“, място 1 от 1 в класацията.");
+    expectSaid(form::Enter, "Нищо не е въведено: изберете брой говорещи и език.");
+    expectSaid(form::Enter, "Нищо не е въведено: изберете брой говорещи и език.");
+    expectSaid(form::TakeOut, "Нищо не е изведено: изберете ред от класацията.");
     select(ranking::ListRole::Ranking, 0);
-    expected.RankingList().SetListIndex(0);
-    expectSaid(form::TakeOut);
-    expectSaid(form::Delete);
+    expectSaid(form::TakeOut, "Изведено „100 английски“. Класацията е празна.");
+    expectSaid(form::Delete, "Класацията е празна. Избрани са първият брой и първият език.");
+    expectSaid(form::Delete, "Класацията е празна. Избрани са първият брой и първият език.");
+
+    // Once the focus moves on, no stale sentence is left to find, and the
+    // emptying is not announced.
+    const HWND region = liveRegionEvents.front().first;
+    liveRegionEvents.clear();
+    key(VK_TAB);
+    EXPECT_EQ(GetFocus(), control(ControlKind::Statement, 0));
+    EXPECT_EQ(windowText(region), L"");
+    expectSaid(form::Enter, "Въведено „100 английски“, място 1 от 1 в класацията.");
+    liveRegionEvents.clear();
+    SetFocus(control(ControlKind::List, 2));
+    processMessages();
+    EXPECT_EQ(windowText(region), L"") << "a list taking the focus empties it too";
+    EXPECT_TRUE(liveRegionEvents.empty());
     UnhookWinEvent(hook);
+}
+
+// Every program-drawn focus mark is two solid pixels that stand out at least
+// 3:1 from what the same pixels show without the focus; shown at once, with
+// no key pressed yet.
+TEST_F(MainWindowTest, FocusMarksAreTwoSolidPixelsOfAtLeastThreeToOne)
+{
+    const auto expectMark = [this](HWND control, int x, int y, COLORREF mark) {
+        SetFocus(control);
+        processMessages();
+        UpdateWindow(control);
+        const COLORREF focused[] = {pixelOf(control, x, y), pixelOf(control, x, y + 1)};
+        SetFocus(control == this->control(ControlKind::Statement, 0)
+                     ? this->control(ControlKind::Command, form::Delete)
+                     : this->control(ControlKind::Statement, 0));
+        processMessages();
+        UpdateWindow(control);
+        const COLORREF unfocused[] = {pixelOf(control, x, y), pixelOf(control, x, y + 1)};
+        for (int row = 0; row < 2; ++row) {
+            EXPECT_EQ(focused[row], mark) << "row " << row;
+            EXPECT_GE(contrast(focused[row], unfocused[row]), 3.0) << "row " << row;
+        }
+    };
+    // Buttons: inside the raised edge (two pixels), three pixels in.
+    for (const int command : {form::Enter, form::TakeOut, form::Delete}) {
+        SCOPED_TRACE("button " + std::to_string(command));
+        const HWND button = control(ControlKind::Command, command);
+        RECT place{};
+        GetClientRect(button, &place);
+        expectMark(button, place.right / 2, 3, RGB(0, 0, 0));
+    }
+    // The statement: over its sunken edge.
+    {
+        SCOPED_TRACE("statement");
+        const HWND statement = control(ControlKind::Statement, 0);
+        RECT place{};
+        GetWindowRect(statement, &place);
+        expectMark(statement, (place.right - place.left) / 2, 0, GetSysColor(COLOR_WINDOWTEXT));
+    }
+    // A list's current item: selected ("100" at start), then not selected.
+    const HWND speakers = control(ControlKind::List, 0);
+    RECT edge{};
+    GetWindowRect(speakers, &edge);
+    RECT client{};
+    GetClientRect(speakers, &client);
+    POINT origin{};
+    ClientToScreen(speakers, &origin);
+    const int inset = origin.y - edge.top;
+    {
+        SCOPED_TRACE("selected current item");
+        expectMark(speakers, origin.x - edge.left + client.right / 2, inset,
+                   GetSysColor(COLOR_HIGHLIGHTTEXT));
+    }
+    press(form::Enter);
+    ASSERT_EQ(board().SpeakersList().ListIndex(), -1);
+    {
+        SCOPED_TRACE("current item, not selected");
+        expectMark(speakers, origin.x - edge.left + client.right / 2, inset,
+                   GetSysColor(COLOR_WINDOWTEXT));
+    }
+}
+
+// What the list box tells assistive tools (the MSAA and UIA proxies read its
+// caret and selection): after Въведи the current item of Говорещи is not
+// selected; every navigation key selects the current item, also where it
+// cannot move, and the board takes that selection.
+TEST_F(MainWindowTest, NavigationKeysSelectTheCurrentItemEvenWhereItCannotMove)
+{
+    using enum ranking::ListRole;
+    const HWND speakers = control(ControlKind::List, 0);
+    const auto typed = [this](wchar_t character) {
+        MSG keyMessage{GetFocus(), WM_CHAR, character, 1, 0, {}};
+        if (!IsDialogMessageW(window(), &keyMessage))
+            DispatchMessageW(&keyMessage);
+        processMessages();
+    };
+    struct Case
+    {
+        const char *name;
+        UINT virtualKey;
+        wchar_t character;
+        int selected;
+    };
+    // After Въведи of "100 английски", Говорещи holds 200 … 900 with nothing
+    // selected and "200" current: the first key selects the current item, as
+    // the platform's list box does, and a typed digit the item it starts; one
+    // that starts none ("1") selects the current item all the same.
+    const Case cases[] = {{"Up", VK_UP, 0, 0},        {"Down", VK_DOWN, 0, 0},
+                          {"Home", VK_HOME, 0, 0},    {"End", VK_END, 0, 0},
+                          {"PageUp", VK_PRIOR, 0, 0}, {"PageDown", VK_NEXT, 0, 0},
+                          {"digit 5", 0, L'5', 3},    {"digit 1", 0, L'1', 0}};
+    for (const Case &each : cases) {
+        SCOPED_TRACE(each.name);
+        select(Speakers, 0);
+        select(Languages, 0);
+        press(form::Enter);
+        ASSERT_EQ(SendMessageW(speakers, LB_GETCURSEL, 0, 0), LB_ERR);
+        SetFocus(speakers);
+        processMessages();
+        const auto current = SendMessageW(speakers, LB_GETCARETINDEX, 0, 0);
+        ASSERT_EQ(current, 0);
+        EXPECT_EQ(SendMessageW(speakers, LB_GETSEL, static_cast<WPARAM>(current), 0), 0)
+            << "the current item is exposed as not selected";
+        if (each.virtualKey)
+            key(each.virtualKey);
+        else
+            typed(each.character);
+        EXPECT_EQ(SendMessageW(speakers, LB_GETCURSEL, 0, 0), each.selected);
+        EXPECT_EQ(board().SpeakersList().ListIndex(), each.selected);
+        EXPECT_GT(SendMessageW(speakers, LB_GETSEL, static_cast<WPARAM>(each.selected), 0), 0);
+        press(form::Delete);
+    }
+
+    // At the edges the selection stays where it is.
+    const struct
+    {
+        int from;
+        UINT virtualKey;
+    } edges[] = {{0, VK_UP}, {0, VK_HOME}, {0, VK_PRIOR}, {8, VK_DOWN}, {8, VK_END}, {8, VK_NEXT}};
+    for (const auto &edge : edges) {
+        SCOPED_TRACE("edge key " + std::to_string(edge.virtualKey));
+        select(Speakers, edge.from);
+        SetFocus(speakers);
+        key(edge.virtualKey);
+        EXPECT_EQ(SendMessageW(speakers, LB_GETCURSEL, 0, 0), edge.from);
+        EXPECT_EQ(board().SpeakersList().ListIndex(), edge.from);
+    }
+
+    // A list of one: seven languages entered, the eighth left alone.
+    const HWND languages = control(ControlKind::List, 1);
+    for (int entered = 0; entered < 7; ++entered) {
+        select(Speakers, 0);
+        select(Languages, 0);
+        press(form::Enter);
+    }
+    ASSERT_EQ(board().LanguagesList().Items(), std::vector<std::string>{"френски"});
+    for (const UINT virtualKey : {VK_DOWN, VK_UP, VK_HOME, VK_END}) {
+        SCOPED_TRACE("one item, key " + std::to_string(virtualKey));
+        select(Languages, -1);
+        SetFocus(languages);
+        key(virtualKey);
+        EXPECT_EQ(SendMessageW(languages, LB_GETCURSEL, 0, 0), 0);
+        EXPECT_EQ(board().LanguagesList().ListIndex(), 0);
+    }
+}
+
+TEST_F(MainWindowTest, TabIntoTheStatementShowsItsBeginningWithNothingSelected)
+{
+    const HWND statement = control(ControlKind::Statement, 0);
+    for (const bool backwards : {false, true}) {
+        SCOPED_TRACE(backwards ? "Shift+Tab from Говорещи" : "Tab from Изтрий");
+        SendMessageW(statement, EM_SETSEL, 40, 60);
+        SendMessageW(statement, EM_LINESCROLL, 0, 5);
+        ASSERT_GT(SendMessageW(statement, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+        SetFocus(control(backwards ? ControlKind::List : ControlKind::Command,
+                         backwards ? 0 : form::Delete));
+        BYTE keys[256]{};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = backwards ? 0x80 : 0;
+        SetKeyboardState(keys);
+        key(VK_TAB);
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+        ASSERT_EQ(GetFocus(), statement);
+        DWORD start = 1;
+        DWORD end = 1;
+        SendMessageW(statement, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(end, 0u) << "nothing selected";
+        EXPECT_EQ(SendMessageW(statement, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "the top in view";
+    }
+}
+
+// Each new entry comes into view in Класация, scrolled by whole rows no
+// further than it takes; Изведи brings the returned count and language into
+// view in lists without a selection.
+TEST_F(MainWindowTest, WhatAPressChangedComesIntoView)
+{
+    using enum ranking::ListRole;
+    const HWND speakers = control(ControlKind::List, 0);
+    const HWND languages = control(ControlKind::List, 1);
+    const HWND rankingBox = control(ControlKind::List, 2);
+    struct Entry
+    {
+        const char *text;
+        int row;
+        int topRow;
+    };
+    // The largest count left with the first language left: each entry lands
+    // below the others. Класация shows four rows.
+    const Entry entries[] = {{"900 английски", 0, 0}, {"800 арабски", 1, 0},
+                             {"700 испански", 2, 0},  {"600 италиански", 3, 0},
+                             {"500 китайски", 4, 1},  {"400 немски", 5, 2},
+                             {"300 руски", 6, 3},     {"200 френски", 7, 4}};
+    for (const Entry &entry : entries) {
+        SCOPED_TRACE(entry.text);
+        select(Speakers, board().SpeakersList().ListCount() - 1);
+        select(Languages, 0);
+        press(form::Enter);
+        ASSERT_EQ(board().RankingList().List(entry.row), entry.text);
+        EXPECT_EQ(SendMessageW(rankingBox, LB_GETTOPINDEX, 0, 0), entry.topRow);
+    }
+
+    press(form::Delete);
+    select(Speakers, 8);
+    select(Languages, 0);
+    press(form::Enter);
+    ASSERT_EQ(board().RankingList().Items(), std::vector<std::string>{"900 английски"});
+    SendMessageW(speakers, LB_SETTOPINDEX, 0, 0);
+    SendMessageW(languages, LB_SETTOPINDEX, 3, 0);
+    select(Ranking, 0);
+    press(form::TakeOut);
+    // "900" back as the last of nine counts, "английски" as the first language.
+    EXPECT_EQ(SendMessageW(speakers, LB_GETTOPINDEX, 0, 0), 5);
+    EXPECT_EQ(SendMessageW(languages, LB_GETTOPINDEX, 0, 0), 0);
 }
 
 bool highContrastSetting = false;
