@@ -4,22 +4,21 @@
 // action the list boxes draw the board's three lists as the module reports
 // them. The module is the only state: a user's selection goes to it first.
 
-// The runtime picks this object up and calls back once it is ready. The page
-// stays reachable as Module.exercisePage, which the tests read.
-var Module = {
-    onRuntimeInitialized: function () {
-        Module.exercisePage = new ExercisePage(Module, document);
-        performance.mark('exercise-ready');
-    },
-};
-
-// A single-select list box (role listbox) drawing one of the board's lists.
-// The current item is the keyboard's cursor; the selection is the model's.
+// --- The list box ------------------------------------------------------------
+// A single-select list box (role listbox) over an element that already holds
+// its options. It draws what show() gives it and reports the item the user
+// chooses to onChoose(index), without selecting it itself: the selection is
+// the owner's, and comes back through show(). It calls onEnteredEmpty() when
+// it takes the focus holding no item. The current item is the keyboard's
+// cursor. topRowShowing(row, topRow, visibleRows) is the rule for minimal
+// scrolling by whole rows; topRow(), visibleRows() and setTopRow() let the
+// owner apply its own.
 class ListBox {
-    constructor(element, page) {
+    constructor(element, {onChoose, onEnteredEmpty, topRowShowing}) {
         this.element = element;
-        this.role = page.module.ListRole.values[element.dataset.role];
-        this.page = page;
+        this.onChoose = onChoose;
+        this.onEnteredEmpty = onEnteredEmpty;
+        this.topRowShowing = topRowShowing;
         const current = element.querySelector('.current');
         this.current = current ? [...element.children].indexOf(current) : -1;
         this.currentText = current ? current.textContent : null;
@@ -37,7 +36,7 @@ class ListBox {
     clicked(event) {
         const option = event.target.closest('[role=option]');
         if (option && option.parentElement === this.element)
-            this.page.select(this, [...this.element.children].indexOf(option));
+            this.onChoose([...this.element.children].indexOf(option));
     }
 
     // The pointer's focus leaves the list where it is, under the pointer.
@@ -46,7 +45,9 @@ class ListBox {
     }
 
     focused() {
-        if (!this.pointerFocus)
+        if (this.items.length === 0)
+            this.onEnteredEmpty();
+        else if (!this.pointerFocus)
             this.reveal(this.current);
         this.pointerFocus = false;
     }
@@ -58,7 +59,7 @@ class ListBox {
         if (target === null)
             return;
         event.preventDefault();
-        this.page.select(this, Math.max(0, Math.min(this.items.length - 1, target)));
+        this.onChoose(Math.max(0, Math.min(this.items.length - 1, target)));
     }
 
     // With nothing selected, the first step selects the current item itself.
@@ -94,14 +95,19 @@ class ListBox {
         return null;
     }
 
+    // Shows @p items with item @p selected selected (-1: none).
     show(items, selected) {
         const changed = selected !== this.selected || items.length !== this.items.length ||
                         items.some((item, index) => item !== this.items[index]);
         if (!changed)
             return;
+        const selectedInPlace = selected >= 0 && selected !== this.selected &&
+                                selected === this.current && items[selected] === this.currentText;
         this.drawItems(items);
         this.items = items;
         this.selected = selected;
+        if (selectedInPlace && document.activeElement === this.element)
+            this.renewOption(selected);
         this.moveCurrent(selected >= 0 ? selected : this.nearestToCurrent());
         if (selected >= 0)
             this.reveal(selected);
@@ -123,6 +129,15 @@ class ListBox {
             options[options.length - 1].remove();
     }
 
+    // A screen reader speaks the item the keyboard is on when the focus moves
+    // to another item, not when the item it is on becomes selected: a key that
+    // selects the current item in place gives it a new element, so that it is
+    // spoken as the item the key reached.
+    renewOption(index) {
+        const option = this.element.children[index];
+        option.replaceWith(option.cloneNode(true));
+    }
+
     // The current item itself if it is still in the list, else the item that
     // took its place, so that no item is skipped.
     nearestToCurrent() {
@@ -136,10 +151,8 @@ class ListBox {
         const options = this.element.children;
         for (let each = 0; each < options.length; ++each) {
             options[each].classList.toggle('current', each === index);
-            if (each === this.selected)
-                options[each].setAttribute('aria-selected', 'true');
-            else
-                options[each].removeAttribute('aria-selected');
+            // Stated for every item, so that no browser infers a selection.
+            options[each].setAttribute('aria-selected', each === this.selected ? 'true' : 'false');
         }
         this.current = index;
         this.currentText = index >= 0 ? this.items[index] : null;
@@ -149,6 +162,10 @@ class ListBox {
             this.element.removeAttribute('aria-activedescendant');
         if (document.activeElement === this.element)
             this.reveal(index);
+    }
+
+    focus() {
+        this.element.focus();
     }
 
     rowHeight() {
@@ -161,46 +178,63 @@ class ListBox {
         return row > 0 ? Math.max(1, Math.floor(this.element.clientHeight / row)) : 1;
     }
 
+    // The first row in view.
+    topRow() {
+        const row = this.rowHeight();
+        return row > 0 ? Math.round(this.element.scrollTop / row) : 0;
+    }
+
+    setTopRow(topRow) {
+        if (topRow !== this.topRow())
+            this.element.scrollTop = topRow * this.rowHeight();
+    }
+
     // Scrolls whole rows, only as far as it takes to show row @p index.
     reveal(index) {
-        const row = this.rowHeight();
-        if (index < 0 || row === 0)
-            return;
-        const top = Math.round(this.element.scrollTop / row);
-        const wanted = this.page.module.topRowShowing(index, top, this.visibleRows());
-        if (wanted !== top)
-            this.element.scrollTop = wanted * row;
+        if (index >= 0 && this.rowHeight() > 0)
+            this.setTopRow(this.topRowShowing(index, this.topRow(), this.visibleRows()));
     }
 }
 
+// --- The page's controller ---------------------------------------------------
+// The exercise over the module's board: each list box shows one of the
+// board's lists, a user's choice in a list goes to the board first, and a
+// press of a command button runs on the board and is announced.
 class ExercisePage {
     constructor(module, document) {
         this.module = module;
         this.session = new module.BoardSession();
         this.announcement = document.getElementById('announcement');
-        this.listBoxes = [...document.querySelectorAll('#window [role=listbox]')].map(
-            element => new ListBox(element, this));
+        // Each list box with the role of the board's list it shows.
+        this.shownLists = [...document.querySelectorAll('#window [role=listbox]')].map(element => {
+            const role = module.ListRole.values[element.dataset.role];
+            const listBox = new ListBox(element, {
+                onChoose: index => this.select(role, index),
+                onEnteredEmpty: () => this.announce(element.dataset.emptySentence),
+                topRowShowing: module.topRowShowing,
+            });
+            const label = document.getElementById(element.getAttribute('aria-labelledby'));
+            label.addEventListener('click', () => listBox.focus());
+            return {role, listBox};
+        });
         for (const button of document.querySelectorAll('#window button[data-command]'))
             button.addEventListener('click', () => this.press(button));
-        for (const listBox of this.listBoxes) {
-            const label = document.getElementById(listBox.element.getAttribute('aria-labelledby'));
-            label.addEventListener('click', () => listBox.element.focus());
-        }
         this.refresh();
     }
 
-    select(listBox, index) {
-        this.session.setListIndex(listBox.role, index);
+    select(role, index) {
+        this.session.setListIndex(role, index);
         this.refresh();
     }
 
+    // The board decides what a press brings into view; the lists only scroll there.
     press(button) {
-        const sentence = this.session.runCommand(Number(button.dataset.command));
-        if (button.hasAttribute('data-to-start')) {
-            for (const listBox of this.listBoxes)
-                listBox.element.scrollTop = 0;
-        }
+        const sentence = this.session.press(Number(button.dataset.command));
         this.refresh();
+        for (const {role, listBox} of this.shownLists) {
+            listBox.setTopRow(this.session.topRowAfterPress(role, listBox.topRow(),
+                                                            listBox.visibleRows()));
+        }
         this.announce(sentence);
     }
 
@@ -214,10 +248,12 @@ class ExercisePage {
     }
 
     refresh() {
-        for (const listBox of this.listBoxes)
-            listBox.show(this.session.items(listBox.role), this.session.listIndex(listBox.role));
+        for (const {role, listBox} of this.shownLists)
+            listBox.show(this.session.items(role), this.session.listIndex(role));
     }
 }
+
+// --- Start-up ----------------------------------------------------------------
 
 // Where a text no longer fits its box at the window's geometry (wider
 // letter or word spacing, a larger minimum font), the page takes the one
@@ -248,6 +284,15 @@ function webAssemblyRuns() {
 function showUnavailable(document) {
     document.getElementById('unavailable').hidden = false;
 }
+
+// The runtime picks this object up and calls back once it is ready. The page
+// stays reachable as Module.exercisePage, which the tests read.
+var Module = {
+    onRuntimeInitialized: function () {
+        Module.exercisePage = new ExercisePage(Module, document);
+        performance.mark('exercise-ready');
+    },
+};
 
 function startExercise(document) {
     keepTextsWhole(document);
