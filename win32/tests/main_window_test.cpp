@@ -853,7 +853,7 @@ TEST_F(MainWindowTest, NavigationKeysSelectTheCurrentItemEvenWhereItCannotMove)
         press(form::Enter);
     }
     ASSERT_EQ(board().LanguagesList().Items(), std::vector<std::string>{"френски"});
-    for (const UINT virtualKey : {VK_DOWN, VK_UP, VK_HOME, VK_END}) {
+    for (const UINT virtualKey : {UINT{VK_DOWN}, UINT{VK_UP}, UINT{VK_HOME}, UINT{VK_END}}) {
         SCOPED_TRACE("one item, key " + std::to_string(virtualKey));
         select(Languages, -1);
         SetFocus(languages);
