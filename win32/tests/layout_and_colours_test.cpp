@@ -133,14 +133,16 @@ TEST_F(MainWindowTest, FocusMarksAreTwoSolidPixelsOfAtLeastThreeToOne)
         expectMark(speakers, origin.x - edge.left + client.right / 2, inset,
                    GetSysColor(COLOR_WINDOWTEXT));
     }
-    // In high contrast a button's mark takes the system's button text colour:
-    // a theme's yellow on black here, then the colours are put back.
+    // In high contrast the marks take the system's colours: a theme's yellow
+    // on black buttons and white on black lists here, then the colours are
+    // put back.
     highContrastSetting = true;
     m_window->readHighContrastFrom([] { return highContrastSetting; });
-    const INT elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
-    const COLORREF saved[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)};
-    const COLORREF theme[] = {RGB(0, 0, 0), RGB(255, 255, 0)};
-    SetSysColors(2, elements, theme);
+    const INT elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT};
+    const COLORREF saved[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT),
+                              GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
+    const COLORREF theme[] = {RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 0, 0), RGB(255, 255, 255)};
+    SetSysColors(4, elements, theme);
     SendMessageW(window(), WM_SYSCOLORCHANGE, 0, 0);
     {
         SCOPED_TRACE("high contrast");
@@ -148,8 +150,9 @@ TEST_F(MainWindowTest, FocusMarksAreTwoSolidPixelsOfAtLeastThreeToOne)
         RECT place{};
         GetClientRect(button, &place);
         expectMark(button, place.right / 2, 3, RGB(255, 255, 0));
+        expectMark(speakers, origin.x - edge.left + client.right / 2, inset, RGB(255, 255, 255));
     }
-    SetSysColors(2, elements, saved);
+    SetSysColors(4, elements, saved);
     highContrastSetting = false;
     SendMessageW(window(), WM_SYSCOLORCHANGE, 0, 0);
 }
