@@ -81,6 +81,7 @@ quiet "$WINE" "$installer" /S || status=$?
 uninstall_status=0
 run_recorded QuietUninstallString || uninstall_status=$?
 message=$(dialog_of 2 "$WINE" "$installer")
+uninstall_message=$(dialog_of 2 run_recorded UninstallString)
 kill "$program"
 wait "$program" 2>/dev/null || true
 wait_until_closed
@@ -92,6 +93,10 @@ wait_until_closed
 grep -qx 'Static|„Класация на езиците“ работи. Затворете програмата и опитайте отново.' \
     <<<"$message" || fail "the running-program message: $message"
 grep -qx 'exit|2' <<<"$message" || fail "the cancelled installer did not end with 2: $message"
+grep -qx 'Static|„Класация на езиците“ работи. Затворете програмата и опитайте отново.' \
+    <<<"$uninstall_message" || fail "the uninstaller's running-program message: $uninstall_message"
+grep -qx 'exit|2' <<<"$uninstall_message" ||
+    fail "the cancelled uninstaller did not end with 2: $uninstall_message"
 
 # The recorded silent uninstall waits until it has removed what it can.
 # Windows lets it move its own running file out of the folder (exit code 0,
