@@ -9,7 +9,8 @@
 ; everything is gone, 2 when the program runs (nothing removed), 3 when
 ; something could not be removed (then the entry stays). Windows lets a
 ; running program's file be moved, not deleted: the uninstaller moves its own
-; file to the temporary folder, where it goes at the next start.
+; file to the temporary folder (deleted at the next start where the user may
+; ask that of Windows, otherwise left among the temporary files).
 ; makensis gets VERSION, APP_ID, RUNNING_MUTEX, PROGRAM, README and OUTFILE with -D.
 ; The program is 64-bit: so is its installer (it also runs where only 64-bit Wine is).
 Target amd64-unicode
@@ -121,7 +122,7 @@ Section "Uninstall"
     Delete "$INSTDIR\language-ranking.exe"
     Delete "$INSTDIR\README.txt"
     ; Run in place, the uninstaller cannot delete its own file while it runs
-    ; on Windows; it is moved out of the folder and goes at the next start.
+    ; on Windows; it is moved out of the folder into the temporary files.
     Delete "$INSTDIR\uninstall.exe"
     IfFileExists "$INSTDIR\uninstall.exe" 0 removed
     GetTempFileName $0
