@@ -20,6 +20,13 @@ namespace {
 using form::Control;
 using form::ControlKind;
 
+// One attribute of a start tag: a space, the name and the value in double
+// quotes; the caller escapes a value that holds text.
+std::string attribute(std::string_view name, std::string_view value)
+{
+    return " " + std::string(name) + "=\"" + std::string(value) + "\"";
+}
+
 std::string option(const ranking::ItemList &list, int index, const std::string &listName)
 {
     // The keyboard's current item starts at the selection, or at the top.
@@ -27,9 +34,11 @@ std::string option(const ranking::ItemList &list, int index, const std::string &
     // current item for a selection the board does not hold.
     const bool current = index == std::max(0, list.ListIndex());
     const bool selected = index == list.ListIndex();
-    return "<div role=\"option\" id=\"" + listName + "-" + std::to_string(index) +
-           "\" aria-selected=\"" + (selected ? "true" : "false") + "\"" +
-           (current ? " class=\"current\"" : "") + ">" + escapedHtml(list.List(index)) + "</div>";
+    return "<div" + attribute("role", "option") +
+           attribute("id", listName + "-" + std::to_string(index)) +
+           attribute("aria-selected", selected ? "true" : "false") +
+           (current ? attribute("class", "current") : "") + ">" + escapedHtml(list.List(index)) +
+           "</div>";
 }
 
 // The sentence in data-empty-sentence is announced when the list is entered
@@ -39,13 +48,14 @@ std::string listBox(const Control &control, const ranking::RankingBoard &board)
     const ranking::ItemList &list = board.ListOf(*control.listRole);
     const std::string name = control.name;
     std::string result =
-        "<div id=\"" + name + "\" class=\"listbox\" role=\"listbox\" tabindex=\"0\"" +
-        " aria-labelledby=\"" + form::LabelOf(control)->name + "\" data-role=\"" +
-        std::to_string(static_cast<int>(*control.listRole)) + "\" data-empty-sentence=\"" +
-        escapedHtml(form::EmptyListSentence(control)) + "\"";
+        "<div" + attribute("id", name) + attribute("class", "listbox") +
+        attribute("role", "listbox") + attribute("tabindex", "0") +
+        attribute("aria-labelledby", form::LabelOf(control)->name) +
+        attribute("data-role", std::to_string(static_cast<int>(*control.listRole))) +
+        attribute("data-empty-sentence", escapedHtml(form::EmptyListSentence(control)));
     if (list.ListCount() > 0)
-        result += " aria-activedescendant=\"" + name + "-" +
-                  std::to_string(std::max(0, list.ListIndex())) + "\"";
+        result += attribute("aria-activedescendant",
+                            name + "-" + std::to_string(std::max(0, list.ListIndex())));
     result += ">";
     for (int index = 0; index < list.ListCount(); ++index)
         result += option(list, index, name);
@@ -71,10 +81,12 @@ std::string statement(const Control &control)
             paragraphs += "<p>" + escapedHtml(text.substr(start, end - start)) + "</p>";
         start = end + 2;
     }
-    return std::string("<textarea id=\"") + control.name + "\" readonly spellcheck=\"false\"" +
-           " aria-label=\"" + escapedHtml(control.accessibleName) + "\">" +
-           escapedHtml(withoutCarriageReturns(control.text)) + "</textarea>\n<div id=\"" +
-           control.name + "Print\" class=\"print-only\">" + paragraphs + "</div>\n";
+    return "<textarea" + attribute("id", control.name) + " readonly" +
+           attribute("spellcheck", "false") +
+           attribute("aria-label", escapedHtml(control.accessibleName)) + ">" +
+           escapedHtml(withoutCarriageReturns(control.text)) + "</textarea>\n<div" +
+           attribute("id", std::string(control.name) + "Print") + attribute("class", "print-only") +
+           ">" + paragraphs + "</div>\n";
 }
 
 bool namesAControl(const Control &label)
@@ -89,14 +101,15 @@ std::string element(const Control &control, const ranking::RankingBoard &board)
     switch (control.kind) {
     case ControlKind::Label: {
         const char *tag = namesAControl(control) ? "div" : "h1";
-        return std::string("<") + tag + " id=\"" + name + "\" class=\"label\"><span>" +
-               escapedHtml(control.text) + "</span></" + tag + ">\n";
+        return std::string("<") + tag + attribute("id", name) + attribute("class", "label") +
+               "><span>" + escapedHtml(control.text) + "</span></" + tag + ">\n";
     }
     case ControlKind::List:
         return listBox(control, board);
     case ControlKind::Command:
-        return "<button id=\"" + name + "\" type=\"button\" data-command=\"" +
-               std::to_string(*control.command) + "\">" + escapedHtml(control.text) + "</button>\n";
+        return "<button" + attribute("id", name) + attribute("type", "button") +
+               attribute("data-command", std::to_string(*control.command)) + ">" +
+               escapedHtml(control.text) + "</button>\n";
     case ControlKind::Statement:
         return statement(control);
     }
@@ -127,7 +140,7 @@ std::string windowMarkup()
 {
     ranking::RankingBoard board;
     form::Load(board);
-    std::string result = "<div id=\"window\">\n";
+    std::string result = "<div" + attribute("id", "window") + ">\n";
     for (const Control *control : readingOrder())
         result += element(*control, board);
     return result + "</div>";

@@ -40,7 +40,7 @@ std::string windowStyle()
     std::string result = "body{background:" + cssColour(form::windowBackground) +
                          "}#window{font:" + std::to_string(form::font.weight) + " " +
                          px(fontPixels) + " \"" + form::font.family +
-                         "\",\"Liberation Serif\",serif}";
+                         R"(","Liberation Serif",serif})";
     for (const Control &control : form::Controls()) {
         if (control.background)
             result += "#" + std::string(control.name) +
