@@ -186,6 +186,7 @@ class ExercisePage {
             const label = document.getElementById(listBox.element.getAttribute('aria-labelledby'));
             label.addEventListener('click', () => listBox.element.focus());
         }
+        this.platform = new LearningPlatform(window);
         this.refresh();
     }
 
@@ -216,6 +217,9 @@ class ExercisePage {
     refresh() {
         for (const listBox of this.listBoxes)
             listBox.show(this.session.items(listBox.role), this.session.listIndex(listBox.role));
+        // Complete once no language is left to place.
+        this.platform.rankingChanged(
+            this.session.items(this.module.ListRole.Languages).length === 0);
     }
 }
 

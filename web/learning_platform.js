@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// The page inside a learning platform's course: it tells the platform's
+// SCORM 1.2 runtime that the exercise is "incomplete" from the start,
+// "completed" while all eight languages stand in the ranking (no score: the
+// ranking is the pupil's own judgement), how long the pupil has been at it,
+// and that the session ends when the page is hidden or closed. Without a
+// runtime it does nothing. What the runtime answers never reaches the pupil:
+// a call that fails changes nothing in the exercise, and a runtime that
+// throws is left alone from then on. The status lives in the platform; the
+// page keeps nothing.
+class LearningPlatform {
+    constructor(window) {
+        this.runtime = findRuntime(window);
+        this.status = null;
+        this.start = performance.now();
+        if (this.call('LMSInitialize', '') !== 'true')
+            this.runtime = null;
+        window.addEventListener('pagehide', () => this.finish());
+    }
+
+    // Called at start and after each press.
+    rankingChanged(complete) {
+        const status = complete ? 'completed' : 'incomplete';
+        if (status === this.status || !this.runtime)
+            return;
+        this.status = status;
+        this.call('LMSSetValue', 'cmi.core.lesson_status', status);
+        this.call('LMSSetValue', 'cmi.core.session_time', this.sessionTime());
+        this.call('LMSCommit', '');
+    }
+
+    finish() {
+        this.call('LMSSetValue', 'cmi.core.session_time', this.sessionTime());
+        this.call('LMSFinish', '');
+        this.runtime = null;
+    }
+
+    call(name, ...values) {
+        if (!this.runtime)
+            return null;
+        try {
+            return String(this.runtime[name](...values));
+        } catch (error) {
+            this.runtime = null;
+            return null;
+        }
+    }
+
+    // The time since the start as HH:MM:SS.SS, the hours in two to four digits.
+    sessionTime() {
+        const hundredths = Math.min(Math.floor((performance.now() - this.start) / 10),
+                                    (10000 * 3600 - 1) * 100 + 99);
+        const twoDigits = value => String(value).padStart(2, '0');
+        return twoDigits(Math.floor(hundredths / 360000)) + ':' +
+               twoDigits(Math.floor(hundredths / 6000) % 60) + ':' +
+               twoDigits(Math.floor(hundredths / 100) % 60) + '.' + twoDigits(hundredths % 100);
+    }
+}
+
+// The runtime where the standard has content look for it: an object named API
+// on the window or up to seven of its parents, then on the window that opened
+// it and its parents. A parent from another site cannot be read, and is passed.
+function findRuntime(window) {
+    for (const start of [window, window.opener]) {
+        for (let frame = start, level = 0; frame && level <= 7; frame = frame.parent, ++level) {
+            try {
+                if (frame.API)
+                    return frame.API;
+            } catch (error) {
+                // another site's frame
+            }
+            if (frame.parent === frame)
+                break;
+        }
+    }
+    return null;
+}
