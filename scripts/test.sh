@@ -43,6 +43,9 @@ fuzz)
 web)
     scripts/deps.sh cmake ninja-build emscripten nodejs chromium python3-websocket fonts-liberation \
         poppler-utils orca xvfb dbus at-spi2-core libglib2.0-bin
+    # npm installs the SCORM runtime that the learning-platform test drives into the
+    # build folder; a Node.js from outside Debian brings its own npm.
+    command -v npm >/dev/null || scripts/deps.sh npm
     build web
     ctest --preset web
     ;;

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 """The page inside a learning platform: the SCORM 1.2 package that a platform
-imports, and the page in a frame of a host page that holds a SCORM 1.2
+imports, and the page in a frame of a platform's page that holds a SCORM 1.2
 runtime (the scorm-again package's Scorm12API, installed from the npm
 registry into the build folder for the test only), driven by real mouse
 events in headless chromium. What the runtime logged of the page's calls is
@@ -12,7 +12,6 @@ import pathlib
 import re
 import subprocess
 import sys
-import time
 import unittest
 import xml.etree.ElementTree as ElementTree
 import zipfile
@@ -65,7 +64,8 @@ const runtimes = {
 window.runtime = runtimes[location.search.slice(1)]();
 window.API = new Proxy(runtime, {get: (target, name) => (...values) => {
   let result = 'threw';
-  try { result = String(target[name](...values)); } finally { note('call', name, ...values, result); }
+  try { result = String(target[name](...values)); }
+  finally { note('call', name, ...values, result); }
   return result;
 }});
 </script>
@@ -159,7 +159,8 @@ class PlatformTest(unittest.TestCase):
         """The runtime's log with each session time checked and replaced by T."""
         lines = []
         for [line] in self.log("runtime"):
-            match = re.match(r"^(LMSSetValue : cmi\.core\.session_time :? ?)(\d+:\d\d:\d\d(?:\.\d+)?)(.*)$", line)
+            match = re.match(r"^(LMSSetValue : cmi\.core\.session_time :? ?)"
+                             r"(\d+:\d\d:\d\d(?:\.\d+)?)(.*)$", line)
             if match:
                 self.assertRegex(match[2], SESSION_TIME)
                 line = match[1] + "T" + match[3]
