@@ -126,6 +126,9 @@ class PlatformTest(unittest.TestCase):
             cls.server.pages["/platform.html?" + runtime] = platform
             cls.server.pages["/window.html?" + runtime] = WINDOW.replace(
                 "@PLATFORM@", "platform.html?" + runtime)
+        # A platform that opens the exercise in a window of its own.
+        cls.server.pages["/opener.html?real"] = platform.split("<iframe")[0]
+        cls.server.pages["/window.html?opener"] = WINDOW.replace("@PLATFORM@", "opener.html?real")
         cls.browser = devtools.Browser(800, 600)
         for domain in ("Runtime", "Log", "Page"):
             cls.browser.send(domain + ".enable")
@@ -271,6 +274,19 @@ class PlatformTest(unittest.TestCase):
         self.click_button("deleteButton")
         self.enter(*PAIRS[3])
         self.close_page()
+        self.assertEqual(self.runtime_log(), self.START + self.CLOSED)
+
+    def test_opened_in_a_window_of_its_own_the_page_finds_its_opener_s_runtime(self):
+        platform = "document.getElementById('platform').contentWindow"
+        self.browser.events.clear()
+        self.browser.navigate(self.server.url("window.html?opener"),
+                              "(p => !!p && !!p.contentWindow.API)"
+                              "(document.getElementById('platform'))")
+        self.browser.send("Runtime.evaluate", userGesture=True,
+                          expression=f"{platform}.exercise = {platform}.open('{PAGE.name}')")
+        self.browser.wait_for("log.some(entry => entry[1] === 'LMSCommit')")
+        self.browser.evaluate(f"{platform}.exercise.close()")
+        self.browser.wait_for("log.some(entry => entry[1] === 'LMSFinish')")
         self.assertEqual(self.runtime_log(), self.START + self.CLOSED)
 
     def test_a_failing_or_throwing_runtime_changes_nothing_for_the_pupil(self):
