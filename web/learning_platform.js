@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The page inside a learning platform's course: it tells the platform's
-// SCORM 1.2 runtime that the exercise is "incomplete" from the start,
-// "completed" while all eight languages stand in the ranking (no score: the
-// ranking is the pupil's own judgement), how long the pupil has been at it,
-// and that the session ends when the page is hidden or closed. Without a
-// runtime it does nothing. What the runtime answers never reaches the pupil:
-// a call that fails changes nothing in the exercise, and a runtime that
-// throws is left alone from then on. The status lives in the platform; the
-// page keeps nothing.
+// In a learning platform's course, the page reports to the platform's SCORM
+// 1.2 runtime: "incomplete", then "completed" while all eight languages stand
+// in the ranking (no score), the time spent, and the session's end. What the
+// runtime answers never reaches the pupil; one that throws is left alone.
 class LearningPlatform {
     constructor(window) {
         this.runtime = findRuntime(window);
@@ -46,7 +41,7 @@ class LearningPlatform {
         }
     }
 
-    // The time since the start as HH:MM:SS.SS, the hours in two to four digits.
+    // HH:MM:SS.SS, the hours in two to four digits.
     sessionTime() {
         const hundredths = Math.min(Math.floor((performance.now() - this.start) / 10),
                                     (10000 * 3600 - 1) * 100 + 99);
@@ -57,18 +52,15 @@ class LearningPlatform {
     }
 }
 
-// The runtime where the standard has content look for it: an object named API
-// on the window or up to seven of its parents, then on the window that opened
-// it and its parents. A parent from another site cannot be read, and is passed.
+// An object named API on the window or up to seven parents, then on the
+// opener and its parents; another site's window cannot be read.
 function findRuntime(window) {
     for (const start of [window, window.opener]) {
         for (let frame = start, level = 0; frame && level <= 7; frame = frame.parent, ++level) {
             try {
                 if (frame.API)
                     return frame.API;
-            } catch (error) {
-                // another site's frame
-            }
+            } catch (error) {}
             if (frame.parent === frame)
                 break;
         }
