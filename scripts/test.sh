@@ -41,8 +41,10 @@ fuzz)
     cmake --build --preset fuzz --target fuzz
     ;;
 web)
+    # nlohmann-json3-dev: the page generator writes the form table with it;
+    # googletest: the generator's escaping test, built from source like the generator.
     scripts/deps.sh cmake ninja-build emscripten nodejs chromium python3-websocket fonts-liberation \
-        poppler-utils orca xvfb dbus at-spi2-core libglib2.0-bin
+        poppler-utils orca xvfb dbus at-spi2-core libglib2.0-bin nlohmann-json3-dev googletest
     # npm installs the SCORM runtime that the learning-platform test drives into the
     # build folder; a Node.js from outside Debian brings its own npm.
     command -v npm >/dev/null || scripts/deps.sh npm

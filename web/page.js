@@ -4,22 +4,18 @@
 // action the list boxes draw the board's three lists as the module reports
 // them. The module is the only state: a user's selection goes to it first.
 
-// The runtime picks this object up and calls back once it is ready. The page
-// stays reachable as Module.exercisePage, which the tests read.
-var Module = {
-    onRuntimeInitialized: function () {
-        Module.exercisePage = new ExercisePage(Module, document);
-        performance.mark('exercise-ready');
-    },
-};
-
-// A single-select list box (role listbox) drawing one of the board's lists.
-// The current item is the keyboard's cursor; the selection is the model's.
+// --- The list box ------------------------------------------------------------
+// A single-select list box (role listbox) over an element that already holds
+// its options. It draws what show() gives it and reports the item the user
+// chooses to onChoose(index), without selecting it itself: the selection is
+// the owner's, and comes back through show(). The current item is the
+// keyboard's cursor. topRowShowing(row, topRow, visibleRows) is the rule for
+// minimal scrolling by whole rows.
 class ListBox {
-    constructor(element, page) {
+    constructor(element, {onChoose, topRowShowing}) {
         this.element = element;
-        this.role = page.module.ListRole.values[element.dataset.role];
-        this.page = page;
+        this.onChoose = onChoose;
+        this.topRowShowing = topRowShowing;
         const current = element.querySelector('.current');
         this.current = current ? [...element.children].indexOf(current) : -1;
         this.currentText = current ? current.textContent : null;
@@ -37,7 +33,7 @@ class ListBox {
     clicked(event) {
         const option = event.target.closest('[role=option]');
         if (option && option.parentElement === this.element)
-            this.page.select(this, [...this.element.children].indexOf(option));
+            this.onChoose([...this.element.children].indexOf(option));
     }
 
     // The pointer's focus leaves the list where it is, under the pointer.
@@ -58,7 +54,7 @@ class ListBox {
         if (target === null)
             return;
         event.preventDefault();
-        this.page.select(this, Math.max(0, Math.min(this.items.length - 1, target)));
+        this.onChoose(Math.max(0, Math.min(this.items.length - 1, target)));
     }
 
     // With nothing selected, the first step selects the current item itself.
@@ -94,6 +90,7 @@ class ListBox {
         return null;
     }
 
+    // Shows @p items with item @p selected selected (-1: none).
     show(items, selected) {
         const changed = selected !== this.selected || items.length !== this.items.length ||
                         items.some((item, index) => item !== this.items[index]);
@@ -151,6 +148,14 @@ class ListBox {
             this.reveal(index);
     }
 
+    focus() {
+        this.element.focus();
+    }
+
+    scrollToTop() {
+        this.element.scrollTop = 0;
+    }
+
     rowHeight() {
         const first = this.element.firstElementChild;
         return first ? first.offsetHeight : 0;
@@ -167,39 +172,49 @@ class ListBox {
         if (index < 0 || row === 0)
             return;
         const top = Math.round(this.element.scrollTop / row);
-        const wanted = this.page.module.topRowShowing(index, top, this.visibleRows());
+        const wanted = this.topRowShowing(index, top, this.visibleRows());
         if (wanted !== top)
             this.element.scrollTop = wanted * row;
     }
 }
 
+// --- The page's controller ---------------------------------------------------
+// The exercise over the module's board: each list box shows one of the
+// board's lists, a user's choice in a list goes to the board first, and a
+// press of a command button runs on the board and is announced. The learning
+// platform (learning_platform.js) hears whether the ranking is complete.
 class ExercisePage {
-    constructor(module, document) {
+    constructor(module, document, platform) {
         this.module = module;
+        this.platform = platform;
         this.session = new module.BoardSession();
         this.announcement = document.getElementById('announcement');
-        this.listBoxes = [...document.querySelectorAll('#window [role=listbox]')].map(
-            element => new ListBox(element, this));
+        // Each list box with the role of the board's list it shows.
+        this.shownLists = [...document.querySelectorAll('#window [role=listbox]')].map(element => {
+            const role = module.ListRole.values[element.dataset.role];
+            const listBox = new ListBox(element, {
+                onChoose: index => this.select(role, index),
+                topRowShowing: module.topRowShowing,
+            });
+            const label = document.getElementById(element.getAttribute('aria-labelledby'));
+            label.addEventListener('click', () => listBox.focus());
+            return {role, listBox};
+        });
         for (const button of document.querySelectorAll('#window button[data-command]'))
             button.addEventListener('click', () => this.press(button));
-        for (const listBox of this.listBoxes) {
-            const label = document.getElementById(listBox.element.getAttribute('aria-labelledby'));
-            label.addEventListener('click', () => listBox.element.focus());
-        }
-        this.platform = new LearningPlatform(window);
         this.refresh();
     }
 
-    select(listBox, index) {
-        this.session.setListIndex(listBox.role, index);
+    select(role, index) {
+        this.session.setListIndex(role, index);
         this.refresh();
     }
 
     press(button) {
         const sentence = this.session.runCommand(Number(button.dataset.command));
         if (button.hasAttribute('data-to-start')) {
-            for (const listBox of this.listBoxes)
-                listBox.element.scrollTop = 0;
+            for (const {listBox} of this.shownLists)
+                listBox.scrollToTop();
         }
         this.refresh();
         this.announce(sentence);
@@ -215,13 +230,15 @@ class ExercisePage {
     }
 
     refresh() {
-        for (const listBox of this.listBoxes)
-            listBox.show(this.session.items(listBox.role), this.session.listIndex(listBox.role));
-        // Complete once no language is left to place.
-        this.platform.rankingChanged(
-            this.session.items(this.module.ListRole.Languages).length === 0);
+        for (const {role, listBox} of this.shownLists)
+            listBox.show(this.session.items(role), this.session.listIndex(role));
+        // The ranking is complete once no language is left to place.
+        const languagesLeft = this.session.items(this.module.ListRole.Languages).length;
+        this.platform.rankingChanged(languagesLeft === 0);
     }
 }
+
+// --- Start-up ----------------------------------------------------------------
 
 // Where a text no longer fits its box at the window's geometry (wider
 // letter or word spacing, a larger minimum font), the page takes the one
@@ -252,6 +269,15 @@ function webAssemblyRuns() {
 function showUnavailable(document) {
     document.getElementById('unavailable').hidden = false;
 }
+
+// The runtime picks this object up and calls back once it is ready. The page
+// stays reachable as Module.exercisePage, which the tests read.
+var Module = {
+    onRuntimeInitialized: function () {
+        Module.exercisePage = new ExercisePage(Module, document, new LearningPlatform(window));
+        performance.mark('exercise-ready');
+    },
+};
 
 function startExercise(document) {
     keepTextsWhole(document);
