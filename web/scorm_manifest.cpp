@@ -5,6 +5,8 @@
 // platform's runtime. The identifier, the version and the files come from the
 // build; the title is the exercise's.
 //   scorm_manifest OUTPUT IDENTIFIER VERSION PAGE [FILE...]   (PAGE is listed first)
+#include "html_escape.h"
+
 #include <form/texts.h>
 
 #include <cstdio>
@@ -12,14 +14,6 @@
 #include <string_view>
 
 namespace {
-
-// Texts go into the manifest as they are: one that would need escaping is refused.
-constexpr bool plainText(std::string_view text)
-{
-    return !text.empty() && text.find_first_of("&<>\"'") == std::string_view::npos;
-}
-
-static_assert(plainText(form::texts::title));
 
 // The package's one organisation and item, and the item's one resource.
 constexpr std::string_view manifestTemplate = R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -57,23 +51,19 @@ std::string filled(std::string text, std::string_view placeholder, std::string_v
 
 int main(int argc, char **argv)
 {
-    bool usable = argc >= 5;
-    std::string files;
-    for (int index = 2; usable && index < argc; ++index) {
-        usable = plainText(argv[index]);
-        if (index >= 4)
-            files += std::string("      <file href=\"") + argv[index] + "\"/>\n";
-    }
-    if (!usable) {
-        std::fputs("usage: scorm_manifest OUTPUT IDENTIFIER VERSION PAGE [FILE...]\n"
-                   "  (texts without markup characters)\n",
-                   stderr);
+    if (argc < 5) {
+        std::fputs("usage: scorm_manifest OUTPUT IDENTIFIER VERSION PAGE [FILE...]\n", stderr);
         return 2;
     }
-    std::string manifest = filled(std::string(manifestTemplate), "@IDENTIFIER@", argv[2]);
-    manifest = filled(manifest, "@VERSION@", argv[3]);
-    manifest = filled(manifest, "@TITLE@", form::texts::title);
-    manifest = filled(manifest, "@PAGE@", argv[4]);
+    // Text and double-quoted attribute values escape in XML as in HTML.
+    std::string files;
+    for (int index = 4; index < argc; ++index)
+        files += "      <file href=\"" + page::escapedHtml(argv[index]) + "\"/>\n";
+    std::string manifest =
+        filled(std::string(manifestTemplate), "@IDENTIFIER@", page::escapedHtml(argv[2]));
+    manifest = filled(manifest, "@VERSION@", page::escapedHtml(argv[3]));
+    manifest = filled(manifest, "@TITLE@", page::escapedHtml(form::texts::title));
+    manifest = filled(manifest, "@PAGE@", page::escapedHtml(argv[4]));
     manifest = filled(manifest, "@FILES@", files);
     std::FILE *output = std::fopen(argv[1], "wb");
     const bool written = output && std::fputs(manifest.c_str(), output) >= 0;

@@ -4,7 +4,7 @@
 # the application id as its identifier and the project's version.
 add_executable(scorm_manifest)
 target_sources(scorm_manifest PRIVATE scorm_manifest.cpp)
-target_link_libraries(scorm_manifest PRIVATE form project_warnings)
+target_link_libraries(scorm_manifest PRIVATE form html_escape project_warnings)
 # Writes its file through Node's own file system.
 target_link_options(scorm_manifest PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sEXIT_RUNTIME=1
     -sWASM_ASYNC_COMPILATION=0)
