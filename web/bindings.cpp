@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// What the page calls in the module: the list roles, the form's rule for
+// minimal scrolling by whole rows, and the board session. Kept to plain
+// numbers and strings in and out (items() gives an array of strings).
 #include "board_session.h"
 
 #include <form/form_description.h>
@@ -18,5 +21,6 @@ EMSCRIPTEN_BINDINGS(language_ranking)
         .function("items", &BoardSession::items)
         .function("listIndex", &BoardSession::listIndex)
         .function("setListIndex", &BoardSession::setListIndex)
-        .function("runCommand", &BoardSession::runCommand);
+        .function("press", &BoardSession::press)
+        .function("topRowAfterPress", &BoardSession::topRowAfterPress);
 }

@@ -3,6 +3,7 @@
 
 #include <form/command_dispatch.h>
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -62,7 +63,19 @@ void BoardSession::setListIndex(ranking::ListRole role, int index)
     list.SetListIndex(index);
 }
 
-std::string BoardSession::runCommand(int index)
+std::string BoardSession::press(int index)
 {
-    return form::RunCommand(m_board, index);
+    form::PressOutcome outcome = form::Press(m_board, index);
+    m_inViewAfterPress = std::move(outcome.inView);
+    return std::move(outcome.sentence);
+}
+
+int BoardSession::topRowAfterPress(ranking::ListRole role, int topRow, int visibleRows) const
+{
+    checkShownRole(role);
+    const auto view =
+        std::find_if(m_inViewAfterPress.begin(), m_inViewAfterPress.end(),
+                     [role](const form::ListInView &each) { return each.role == role; });
+    return view == m_inViewAfterPress.end() ? topRow
+                                            : form::TopRowAfter(*view, topRow, visibleRows);
 }

@@ -8,13 +8,16 @@
 // A single-select list box (role listbox) over an element that already holds
 // its options. It draws what show() gives it and reports the item the user
 // chooses to onChoose(index), without selecting it itself: the selection is
-// the owner's, and comes back through show(). The current item is the
-// keyboard's cursor. topRowShowing(row, topRow, visibleRows) is the rule for
-// minimal scrolling by whole rows.
+// the owner's, and comes back through show(). It calls onEnteredEmpty() when
+// it takes the focus holding no item. The current item is the keyboard's
+// cursor. topRowShowing(row, topRow, visibleRows) is the rule for minimal
+// scrolling by whole rows; topRow(), visibleRows() and setTopRow() let the
+// owner apply its own.
 class ListBox {
-    constructor(element, {onChoose, topRowShowing}) {
+    constructor(element, {onChoose, onEnteredEmpty, topRowShowing}) {
         this.element = element;
         this.onChoose = onChoose;
+        this.onEnteredEmpty = onEnteredEmpty;
         this.topRowShowing = topRowShowing;
         const current = element.querySelector('.current');
         this.current = current ? [...element.children].indexOf(current) : -1;
@@ -42,7 +45,9 @@ class ListBox {
     }
 
     focused() {
-        if (!this.pointerFocus)
+        if (this.items.length === 0)
+            this.onEnteredEmpty();
+        else if (!this.pointerFocus)
             this.reveal(this.current);
         this.pointerFocus = false;
     }
@@ -96,9 +101,13 @@ class ListBox {
                         items.some((item, index) => item !== this.items[index]);
         if (!changed)
             return;
+        const selectedInPlace = selected >= 0 && selected !== this.selected &&
+                                selected === this.current && items[selected] === this.currentText;
         this.drawItems(items);
         this.items = items;
         this.selected = selected;
+        if (selectedInPlace && document.activeElement === this.element)
+            this.renewOption(selected);
         this.moveCurrent(selected >= 0 ? selected : this.nearestToCurrent());
         if (selected >= 0)
             this.reveal(selected);
@@ -120,6 +129,15 @@ class ListBox {
             options[options.length - 1].remove();
     }
 
+    // A screen reader speaks the item the keyboard is on when the focus moves
+    // to another item, not when the item it is on becomes selected: a key that
+    // selects the current item in place gives it a new element, so that it is
+    // spoken as the item the key reached.
+    renewOption(index) {
+        const option = this.element.children[index];
+        option.replaceWith(option.cloneNode(true));
+    }
+
     // The current item itself if it is still in the list, else the item that
     // took its place, so that no item is skipped.
     nearestToCurrent() {
@@ -133,10 +151,8 @@ class ListBox {
         const options = this.element.children;
         for (let each = 0; each < options.length; ++each) {
             options[each].classList.toggle('current', each === index);
-            if (each === this.selected)
-                options[each].setAttribute('aria-selected', 'true');
-            else
-                options[each].removeAttribute('aria-selected');
+            // Stated for every item, so that no browser infers a selection.
+            options[each].setAttribute('aria-selected', each === this.selected ? 'true' : 'false');
         }
         this.current = index;
         this.currentText = index >= 0 ? this.items[index] : null;
@@ -152,10 +168,6 @@ class ListBox {
         this.element.focus();
     }
 
-    scrollToTop() {
-        this.element.scrollTop = 0;
-    }
-
     rowHeight() {
         const first = this.element.firstElementChild;
         return first ? first.offsetHeight : 0;
@@ -166,15 +178,21 @@ class ListBox {
         return row > 0 ? Math.max(1, Math.floor(this.element.clientHeight / row)) : 1;
     }
 
+    // The first row in view.
+    topRow() {
+        const row = this.rowHeight();
+        return row > 0 ? Math.round(this.element.scrollTop / row) : 0;
+    }
+
+    setTopRow(topRow) {
+        if (topRow !== this.topRow())
+            this.element.scrollTop = topRow * this.rowHeight();
+    }
+
     // Scrolls whole rows, only as far as it takes to show row @p index.
     reveal(index) {
-        const row = this.rowHeight();
-        if (index < 0 || row === 0)
-            return;
-        const top = Math.round(this.element.scrollTop / row);
-        const wanted = this.topRowShowing(index, top, this.visibleRows());
-        if (wanted !== top)
-            this.element.scrollTop = wanted * row;
+        if (index >= 0 && this.rowHeight() > 0)
+            this.setTopRow(this.topRowShowing(index, this.topRow(), this.visibleRows()));
     }
 }
 
@@ -194,6 +212,7 @@ class ExercisePage {
             const role = module.ListRole.values[element.dataset.role];
             const listBox = new ListBox(element, {
                 onChoose: index => this.select(role, index),
+                onEnteredEmpty: () => this.announce(element.dataset.emptySentence),
                 topRowShowing: module.topRowShowing,
             });
             const label = document.getElementById(element.getAttribute('aria-labelledby'));
@@ -210,13 +229,14 @@ class ExercisePage {
         this.refresh();
     }
 
+    // The board decides what a press brings into view; the lists only scroll there.
     press(button) {
-        const sentence = this.session.runCommand(Number(button.dataset.command));
-        if (button.hasAttribute('data-to-start')) {
-            for (const {listBox} of this.shownLists)
-                listBox.scrollToTop();
-        }
+        const sentence = this.session.press(Number(button.dataset.command));
         this.refresh();
+        for (const {role, listBox} of this.shownLists) {
+            listBox.setTopRow(this.session.topRowAfterPress(role, listBox.topRow(),
+                                                            listBox.visibleRows()));
+        }
         this.announce(sentence);
     }
 

@@ -23,20 +23,26 @@ using form::ControlKind;
 std::string option(const ranking::ItemList &list, int index, const std::string &listName)
 {
     // The keyboard's current item starts at the selection, or at the top.
+    // Every item states whether it is selected, so that no browser takes the
+    // current item for a selection the board does not hold.
     const bool current = index == std::max(0, list.ListIndex());
-    return "<div role=\"option\" id=\"" + listName + "-" + std::to_string(index) + "\"" +
-           (index == list.ListIndex() ? " aria-selected=\"true\"" : "") +
+    const bool selected = index == list.ListIndex();
+    return "<div role=\"option\" id=\"" + listName + "-" + std::to_string(index) +
+           "\" aria-selected=\"" + (selected ? "true" : "false") + "\"" +
            (current ? " class=\"current\"" : "") + ">" + escapedHtml(list.List(index)) + "</div>";
 }
 
+// The sentence in data-empty-sentence is announced when the list is entered
+// while it holds no item.
 std::string listBox(const Control &control, const ranking::RankingBoard &board)
 {
     const ranking::ItemList &list = board.ListOf(*control.listRole);
     const std::string name = control.name;
-    std::string result = "<div id=\"" + name +
-                         "\" class=\"listbox\" role=\"listbox\" tabindex=\"0\"" +
-                         " aria-labelledby=\"" + form::LabelOf(control)->name + "\" data-role=\"" +
-                         std::to_string(static_cast<int>(*control.listRole)) + "\"";
+    std::string result =
+        "<div id=\"" + name + "\" class=\"listbox\" role=\"listbox\" tabindex=\"0\"" +
+        " aria-labelledby=\"" + form::LabelOf(control)->name + "\" data-role=\"" +
+        std::to_string(static_cast<int>(*control.listRole)) + "\" data-empty-sentence=\"" +
+        escapedHtml(form::EmptyListSentence(control)) + "\"";
     if (list.ListCount() > 0)
         result += " aria-activedescendant=\"" + name + "-" +
                   std::to_string(std::max(0, list.ListIndex())) + "\"";
@@ -89,20 +95,17 @@ std::string element(const Control &control, const ranking::RankingBoard &board)
     case ControlKind::List:
         return listBox(control, board);
     case ControlKind::Command:
-        // Изтрий brings the window back to its start, lists scrolled to the top included.
         return "<button id=\"" + name + "\" type=\"button\" data-command=\"" +
-               std::to_string(*control.command) + "\"" +
-               (*control.command == form::Delete ? " data-to-start" : "") + ">" +
-               escapedHtml(control.text) + "</button>\n";
+               std::to_string(*control.command) + "\">" + escapedHtml(control.text) + "</button>\n";
     case ControlKind::Statement:
         return statement(control);
     }
     return {};
 }
 
-// Reading order: the title, each list after its label, the buttons, then the
-// statement. Tab visits the same cycle as in the window, which starts at the
-// statement.
+// Reading order: the title, then the controls in the window's tab order
+// (the statement, each list after its label, the buttons), so that the
+// focus order, the reading order and the one-column layout are the window's.
 std::vector<const Control *> readingOrder()
 {
     std::vector<const Control *> order;
@@ -110,11 +113,7 @@ std::vector<const Control *> readingOrder()
         if (control.kind == ControlKind::Label && !namesAControl(control))
             order.push_back(&control);
     }
-    std::vector<const Control *> focused = form::TabOrder();
-    std::stable_partition(focused.begin(), focused.end(), [](const Control *control) {
-        return control->kind != ControlKind::Statement;
-    });
-    for (const Control *control : focused) {
+    for (const Control *control : form::TabOrder()) {
         if (const Control *label = form::LabelOf(*control))
             order.push_back(label);
         order.push_back(control);

@@ -128,6 +128,12 @@ class ScreenReaderTest(unittest.TestCase):
         wait_until(lambda: text in self.speech()[since:], timeout=timeout,
                    what=f"Orca to say {text!r}; it said: {self.speech()[since:]!r}")
 
+    def wait_spoken_in_turn(self, texts, since=0):
+        """Waits for each of @p texts, each said after the one before."""
+        for text in texts:
+            self.wait_spoken(text, since=since)
+            since = self.speech().index(text, since) + len(text)
+
     def centre(self, element_id):
         return self.browser.evaluate(
             f"(() => {{ const r = document.getElementById('{element_id}')"
@@ -150,6 +156,41 @@ class ScreenReaderTest(unittest.TestCase):
         for sentence in {sentence for _, sentence in presses}:
             self.assertEqual(said.count(sentence),
                              sum(sentence == each for _, each in presses), sentence)
+
+    def test_entering_a_list_says_whether_its_item_is_selected(self):
+        self.browser.wait_for(READY)
+        self.browser.click(*self.centre("deleteButton"))  # the start state, the focus on Изтрий
+        self.wait_spoken("Класацията е изтрита.")
+
+        def after(keys, modifiers=0):
+            heard = len(self.speech())
+            for key in keys:
+                self.browser.press(key, modifiers=modifiers)
+            return heard
+
+        def settled(heard):
+            time.sleep(1)  # nothing more comes
+            return self.speech()[heard:]
+
+        heard = after(["Tab"] * 3, devtools.SHIFT)  # Изведи, Въведи, the empty Класация
+        self.wait_spoken("Списъкът „Класация“ е празен.", since=heard)
+        heard = after(["Tab"], devtools.SHIFT)
+        self.wait_spoken("'английски.'", since=heard)
+        self.assertNotIn("not selected", settled(heard))
+
+        after(["Tab", "Tab"])
+        self.assertEqual(self.browser.evaluate("document.activeElement.id"), "enterButton")
+        heard = after(["Enter"])
+        self.wait_spoken("Въведено „100 английски“, място 1 от 1 в класацията.", since=heard)
+        heard = after(["Tab"], devtools.SHIFT)  # Класация, its one entry not selected
+        self.wait_spoken_in_turn(["'Класация List with 1 item'", "'100 английски.'",
+                                  "'not selected.'"], since=heard)
+        heard = after(["ArrowDown"])  # selects it where it is
+        self.wait_spoken("'100 английски.'", since=heard)
+        self.assertNotIn("not selected", settled(heard))
+        heard = after(["Tab"], devtools.SHIFT)
+        self.wait_spoken_in_turn(["'Език List with 7 items'", "'арабски.'", "'not selected.'"],
+                                 since=heard)
 
 
 def watchdog():
