@@ -82,8 +82,10 @@ def install_runtime():
     wanted = RUNTIME_PACKAGE.split("@")[1]
     if not installed.exists() or json.loads(installed.read_text())["version"] != wanted:
         TOOLS.mkdir(parents=True, exist_ok=True)
-        subprocess.run(["npm", "install", "--prefix", str(TOOLS), "--no-save", "--no-audit",
-                        "--no-fund", "--ignore-scripts", "--loglevel=error", RUNTIME_PACKAGE],
+        # Everything npm keeps, its cache included, stays in the build folder.
+        subprocess.run(["npm", "install", "--prefix", str(TOOLS), "--cache", str(TOOLS / "cache"),
+                        "--no-save", "--no-audit", "--no-fund", "--ignore-scripts",
+                        "--loglevel=error", RUNTIME_PACKAGE],
                        check=True, stdout=subprocess.DEVNULL, timeout=300)
     return script.read_text(encoding="utf-8")
 
