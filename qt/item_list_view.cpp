@@ -6,13 +6,37 @@
 #include "whole_row_delegate.h"
 
 #include <form/form_description.h>
+#include <form/list_in_view.h>
 
 #include <QAccessible>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 
 #include <algorithm>
+
+namespace {
+
+// The keys that move the keyboard cursor through a list: arrows, Home, End,
+// a page up or down, or the first letter or digit of an item.
+bool isNavigationKey(const QKeyEvent &event)
+{
+    switch (event.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return !event.text().isEmpty() && event.text().front().isLetterOrNumber();
+    }
+}
+
+} // namespace
 
 ItemListView::ItemListView(ItemListModel *model, QWidget *parent)
     : QListView(parent)
@@ -76,11 +100,36 @@ void ItemListView::reportEntry(bool byMouse)
         return;
     }
     const QModelIndex current = currentIndex();
-    if (byMouse || !current.isValid() || !QAccessible::isActive())
+    if (byMouse || !current.isValid())
         return;
-    QAccessibleEvent focus(this, QAccessible::Focus);
-    focus.setChild(current.row());
-    QAccessible::updateAccessibility(&focus);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(current.row());
+        QAccessible::updateAccessibility(&focus);
+    }
+    if (!selectionModel()->isSelected(current))
+        emit enteredUnselected();
+}
+
+void ItemListView::keyPressEvent(QKeyEvent *event)
+{
+    QListView::keyPressEvent(event);
+    // Qt selects only an item the key moves to; a list box selects the
+    // current item on every navigation key, at an edge too.
+    const QModelIndex current = currentIndex();
+    if (isNavigationKey(*event) && current.isValid() && !selectionModel()->isSelected(current))
+        selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+}
+
+void ItemListView::bringIntoView(const form::ListInView &view)
+{
+    // The rows of a change just made are laid out when the view next paints.
+    executeDelayedItemsLayout();
+    const int rowHeight = model()->rowCount() > 0 ? sizeHintForRow(0) : 0;
+    const int visibleRows = rowHeight > 0 ? std::max(1, viewport()->height() / rowHeight) : 1;
+    // Scrolling by whole rows: the scroll bar counts rows.
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(form::TopRowAfter(view, bar->value(), visibleRows));
 }
 
 void ItemListView::focusOutEvent(QFocusEvent *event)

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform_choice.h"
 
+#include <QDir>
+#include <QJsonArray>
 #include <QLibraryInfo>
+#include <QPluginLoader>
 #include <QString>
 
 #include <xcb/xcb.h>
@@ -10,13 +13,45 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <optional>
-#include <string_view>
 
 namespace {
+
+std::vector<std::string> split(std::string_view list, char separator)
+{
+    std::vector<std::string> parts;
+    std::string_view::size_type start = 0;
+    while (start <= list.size()) {
+        const auto end = std::min(list.find(separator, start), list.size());
+        if (end > start)
+            parts.emplace_back(list.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+// Qt takes its own arguments with one dash or two; returns the index of the
+// value that follows @p name.
+std::optional<std::size_t> argumentIndex(const std::vector<std::string_view> &arguments,
+                                         std::string_view name)
+{
+    for (std::size_t index = 1; index + 1 < arguments.size(); ++index) {
+        std::string_view argument = arguments[index];
+        if (argument.starts_with("--"))
+            argument.remove_prefix(1);
+        if (argument == name)
+            return index + 1;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string_view> argumentsOf(int argc, char *argv[])
+{
+    return {argv, argv + argc};
+}
 
 std::string environment(const char *name)
 {
@@ -24,76 +59,42 @@ std::string environment(const char *name)
     return value ? value : "";
 }
 
-std::vector<std::string> split(const std::string &list, char separator)
+PlatformAttempt xAttempt(const std::string &platform,
+                         const std::vector<std::string_view> &arguments,
+                         const EnvironmentLookup &environment)
 {
-    std::vector<std::string> parts;
-    std::string::size_type start = 0;
-    while (start <= list.size()) {
-        const auto end = std::min(list.find(separator, start), list.size());
-        if (end > start)
-            parts.push_back(list.substr(start, end - start));
-        start = end + 1;
+    const auto index = argumentIndex(arguments, "-display");
+    return {.kind = PlatformAttempt::Kind::X,
+            .platform = platform,
+            .display = index ? std::string(arguments[*index]) : environment("DISPLAY")};
+}
+
+PlatformAttempt waylandAttempt(const std::string &platform, const EnvironmentLookup &environment)
+{
+    PlatformAttempt attempt{.kind = PlatformAttempt::Kind::Wayland,
+                            .platform = platform,
+                            .display = environment("WAYLAND_DISPLAY"),
+                            // A compositor that starts the program may hand it a connected socket.
+                            .connected = !environment("WAYLAND_SOCKET").empty()};
+    if (attempt.display.empty())
+        attempt.display = "wayland-0";
+    std::filesystem::path socket(attempt.display);
+    if (socket.is_relative()) {
+        const std::string runtime = environment("XDG_RUNTIME_DIR");
+        socket =
+            runtime.empty() ? std::filesystem::path() : std::filesystem::path(runtime) / socket;
     }
-    return parts;
+    attempt.socket = socket.string();
+    return attempt;
 }
 
-// Qt takes its own arguments with one dash or two.
-std::optional<int> argumentIndex(int argc, char *argv[], std::string_view name)
-{
-    for (int i = 1; i + 1 < argc; ++i) {
-        std::string_view argument(argv[i]);
-        if (argument.starts_with("--"))
-            argument.remove_prefix(1);
-        if (argument == name)
-            return i + 1;
-    }
-    return std::nullopt;
-}
-
-std::vector<std::string> platformsToTry(int argc, char *argv[])
-{
-    if (const auto index = argumentIndex(argc, argv, "-platform"))
-        return split(argv[*index], ';');
-    if (const std::string listed = environment("QT_QPA_PLATFORM"); !listed.empty())
-        return split(listed, ';');
-    if (!environment("WAYLAND_DISPLAY").empty() || environment("XDG_SESSION_TYPE") == "wayland")
-        return {"wayland", "xcb"};
-    return {"xcb"};
-}
-
-std::vector<std::filesystem::path> pluginFolders()
-{
-    std::vector<std::filesystem::path> folders;
-    if (const std::string own = environment("QT_QPA_PLATFORM_PLUGIN_PATH"); !own.empty())
-        folders.emplace_back(own);
-    for (const std::string &path : split(environment("QT_PLUGIN_PATH"), ':'))
-        folders.push_back(std::filesystem::path(path) / "platforms");
-    const QString installed = QLibraryInfo::path(QLibraryInfo::PluginsPath);
-    folders.push_back(std::filesystem::path(installed.toStdString()) / "platforms");
-    return folders;
-}
-
-// Qt's platform plug-ins are files named after the platform; the generic
-// Wayland one is "wayland-generic".
-bool pluginInstalled(const std::string &name)
-{
-    const std::string file = "libq" + (name == "wayland" ? "wayland-generic" : name) + ".so";
-    for (const std::filesystem::path &folder : pluginFolders()) {
-        std::error_code error;
-        if (std::filesystem::exists(folder / file, error))
-            return true;
-    }
-    return false;
-}
-
-bool socketAnswers(const std::filesystem::path &path)
+bool socketAnswers(const std::string &path)
 {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    const std::string name = path.string();
-    if (name.size() >= sizeof(address.sun_path))
+    if (path.size() >= sizeof(address.sun_path))
         return false;
-    std::memcpy(address.sun_path, name.c_str(), name.size() + 1);
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (socket < 0)
         return false;
@@ -103,39 +104,42 @@ bool socketAnswers(const std::filesystem::path &path)
     return answered;
 }
 
-std::optional<std::string> waylandFailure(const std::string &name)
-{
-    // A compositor that starts the program may hand it a connected socket.
-    if (!environment("WAYLAND_SOCKET").empty())
-        return std::nullopt;
-    std::string display = environment("WAYLAND_DISPLAY");
-    if (display.empty())
-        display = "wayland-0";
-    std::filesystem::path socket(display);
-    if (socket.is_relative()) {
-        const std::string runtime = environment("XDG_RUNTIME_DIR");
-        if (runtime.empty())
-            return "Wayland \"" + display + "\": XDG_RUNTIME_DIR is not set";
-        socket = std::filesystem::path(runtime) / socket;
-    }
-    if (!socketAnswers(socket))
-        return "Wayland \"" + display + "\" does not answer";
-    if (!pluginInstalled(name))
-        return "Wayland \"" + display + "\": Qt's Wayland platform is not installed";
-    return std::nullopt;
-}
-
 } // namespace
+
+std::vector<PlatformAttempt> platformsToTry(const std::vector<std::string_view> &arguments,
+                                            const EnvironmentLookup &environment)
+{
+    std::vector<std::string> platforms;
+    if (const auto index = argumentIndex(arguments, "-platform"))
+        platforms = split(arguments[*index], ';');
+    else if (const std::string listed = environment("QT_QPA_PLATFORM"); !listed.empty())
+        platforms = split(listed, ';');
+    else if (!environment("WAYLAND_DISPLAY").empty() ||
+             environment("XDG_SESSION_TYPE") == "wayland")
+        platforms = {"wayland", "xcb"};
+    else
+        platforms = {"xcb"};
+
+    std::vector<PlatformAttempt> attempts;
+    for (const std::string &platform : platforms) {
+        const PlatformAttempt named{.platform = platform};
+        if (named.key() == "xcb")
+            attempts.push_back(xAttempt(platform, arguments, environment));
+        else if (named.key().starts_with("wayland"))
+            attempts.push_back(waylandAttempt(platform, environment));
+        else
+            attempts.push_back(named);
+    }
+    return attempts;
+}
 
 void PlatformChoice::Disconnect::operator()(xcb_connection_t *connection) const
 {
     xcb_disconnect(connection);
 }
 
-std::optional<std::string> PlatformChoice::xFailure(int argc, char *argv[])
+std::optional<std::string> PlatformChoice::xFailure(const std::string &display)
 {
-    const auto index = argumentIndex(argc, argv, "-display");
-    const std::string display = index ? argv[*index] : environment("DISPLAY");
     if (display.empty())
         return "X: DISPLAY is not set";
     m_xConnection.reset(xcb_connect(display.c_str(), nullptr));
@@ -145,30 +149,80 @@ std::optional<std::string> PlatformChoice::xFailure(int argc, char *argv[])
     return "X \"" + display + "\" does not answer";
 }
 
-std::optional<std::string> PlatformChoice::failureOf(const std::string &platform, int argc,
-                                                     char *argv[])
+// A platform is there when one of Qt's platform plug-ins says it provides it.
+// The loader keeps what it read of the plug-in found, which Qt reads again as
+// it starts.
+bool PlatformChoice::pluginInstalled(const std::string &key)
 {
-    const std::string name = platform.substr(0, platform.find(':'));
-    if (name == "xcb")
-        return xFailure(argc, argv);
-    if (name.starts_with("wayland"))
-        return waylandFailure(name);
-    if (!pluginInstalled(name))
-        return "\"" + name + "\": no such platform";
+    QStringList folders;
+    if (const std::string own = environment("QT_QPA_PLATFORM_PLUGIN_PATH"); !own.empty())
+        folders << QString::fromStdString(own);
+    for (const std::string &path : split(environment("QT_PLUGIN_PATH"), ':'))
+        folders << QString::fromStdString(path) + QStringLiteral("/platforms");
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms");
+    const QString wanted = QString::fromStdString(key);
+    for (const QString &folder : folders) {
+        const QDir dir(folder);
+        // Reading a plug-in's keys takes a while; the file that bears the
+        // platform's name, where there is one, is read first.
+        QStringList files = dir.entryList(QDir::Files);
+        std::stable_partition(files.begin(), files.end(),
+                              [&wanted](const QString &file) { return file.contains(wanted); });
+        for (const QString &file : files) {
+            m_plugin.setFileName(dir.absoluteFilePath(file));
+            const QJsonArray keys = m_plugin.metaData()
+                                        .value(QStringLiteral("MetaData"))
+                                        .toObject()
+                                        .value(QStringLiteral("Keys"))
+                                        .toArray();
+            if (keys.contains(wanted))
+                return true;
+        }
+    }
+    return false;
+}
+
+std::optional<std::string> PlatformChoice::waylandFailure(const PlatformAttempt &attempt)
+{
+    if (attempt.connected)
+        return std::nullopt;
+    const std::string named = "Wayland \"" + attempt.display + "\"";
+    if (attempt.socket.empty())
+        return named + ": XDG_RUNTIME_DIR is not set";
+    if (!socketAnswers(attempt.socket))
+        return named + " does not answer";
+    if (!pluginInstalled(attempt.key()))
+        return named + ": Qt's Wayland platform is not installed";
+    return std::nullopt;
+}
+
+std::optional<std::string> PlatformChoice::failureOf(const PlatformAttempt &attempt)
+{
+    switch (attempt.kind) {
+    case PlatformAttempt::Kind::X:
+        return xFailure(attempt.display);
+    case PlatformAttempt::Kind::Wayland:
+        return waylandFailure(attempt);
+    case PlatformAttempt::Kind::Other:
+        break;
+    }
+    if (!pluginInstalled(attempt.key()))
+        return "\"" + attempt.key() + "\": no such platform";
     return std::nullopt;
 }
 
 PlatformChoice::PlatformChoice(int argc, char *argv[])
 {
-    const std::vector<std::string> platforms = platformsToTry(argc, argv);
-    if (platforms.empty())
+    const std::vector<PlatformAttempt> attempts =
+        platformsToTry(argumentsOf(argc, argv), environment);
+    if (attempts.empty())
         m_failures.emplace_back("no platform named");
-    for (const std::string &platform : platforms) {
-        if (auto failure = failureOf(platform, argc, argv)) {
+    for (const PlatformAttempt &attempt : attempts) {
+        if (auto failure = failureOf(attempt)) {
             m_failures.push_back(std::move(*failure));
             continue;
         }
-        m_platform = platform;
+        m_platform = attempt.platform;
         return;
     }
 }
@@ -181,12 +235,16 @@ std::string PlatformChoice::failures() const
     return joined;
 }
 
-void PlatformChoice::apply(int argc, char *argv[]) const
+void PlatformChoice::apply(int &argc, char *argv[]) const
 {
-    // The argument outlives the application, which keeps pointers into argv.
-    static std::string chosen;
-    chosen = m_platform;
-    if (const auto index = argumentIndex(argc, argv, "-platform"))
-        argv[*index] = chosen.data();
-    setenv("QT_QPA_PLATFORM", chosen.c_str(), 1);
+    // Qt would take a -platform argument over the environment. The argument
+    // and its value go; the pointers after them, the closing null included,
+    // move down.
+    if (const auto index = argumentIndex(argumentsOf(argc, argv), "-platform")) {
+        const auto value = static_cast<int>(*index);
+        std::copy(argv + value + 1, argv + argc + 1, argv + value - 1);
+        argc -= 2;
+    }
+    // setenv copies the value into the environment, which lasts as long as the process.
+    setenv("QT_QPA_PLATFORM", m_platform.c_str(), 1);
 }

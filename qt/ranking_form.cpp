@@ -21,6 +21,9 @@
 
 namespace {
 
+// Said after the current item of a list entered without a selection.
+constexpr char notSelected[] = "Не е избран.";
+
 // A fixed background colour comes with a fixed text colour: the platform's
 // text colour might be a dark theme's light grey.
 void setFixedColours(QWidget *widget, const QColor &background)
@@ -106,15 +109,16 @@ RankingForm::RankingForm(QWidget *parent)
 
 void RankingForm::commandClicked(int index)
 {
-    const std::string sentence = form::RunCommand(m_board, index);
-    // Изтрий brings back the start, where each list shows its first items;
-    // a selection that stays on the first item would not scroll its list.
-    if (index == form::Delete) {
-        for (ItemListView *list : findChildren<ItemListView *>())
-            list->scrollToTop();
-    }
-    if (!sentence.empty())
-        m_announcement->announce(QString::fromStdString(sentence));
+    const form::PressOutcome outcome = form::Press(m_board, index);
+    for (const form::ListInView &view : outcome.inView)
+        listView(view.role)->bringIntoView(view);
+    if (!outcome.sentence.empty())
+        m_announcement->announce(QString::fromStdString(outcome.sentence));
+}
+
+ItemListView *RankingForm::listView(ranking::ListRole role) const
+{
+    return findChild<ItemListView *>(QLatin1String(form::ListControl(role).name));
 }
 
 ItemListModel &RankingForm::modelOf(ranking::ListRole role)
@@ -151,6 +155,11 @@ void RankingForm::createLists()
         const QString empty = QString::fromStdString(form::EmptyListSentence(def));
         connect(list, &ItemListView::enteredEmpty, this,
                 [this, empty] { m_announcement->announce(empty); });
+        // A screen reader says that an item is not selected only in a list
+        // that offers it its selection (AT-SPI's Selection), which Qt's lists
+        // do not: the window says it.
+        connect(list, &ItemListView::enteredUnselected, this,
+                [this] { m_announcement->announce(QString::fromUtf8(notSelected)); });
     }
 }
 

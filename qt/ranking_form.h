@@ -39,6 +39,7 @@ private:
     void chainTabOrder();
     void load();
     [[nodiscard]] ItemListModel &modelOf(ranking::ListRole role);
+    [[nodiscard]] ItemListView *listView(ranking::ListRole role) const;
 
     ranking::RankingBoard m_board;
     // Declared after the board so that they stop observing it before it goes.

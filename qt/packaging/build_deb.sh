@@ -4,11 +4,13 @@
 # flags of dpkg-buildflags (hardening included: fortified functions, PIE,
 # read-only relocations bound at start), stripped.
 # Usage: build_deb.sh SOURCE_DIR BUILD_DIR
-# Leaves the package in BUILD_DIR/package; BUILD_DIR is kept for the next run.
+# Either folder may be relative to the current one. Leaves the package in
+# BUILD_DIR/package; BUILD_DIR is kept for the next run.
 set -euo pipefail
 
 source_dir=$(cd "$1" && pwd)
-build_dir=$2
+mkdir -p "$2"
+build_dir=$(cd "$2" && pwd)
 
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flags() { (cd "$source_dir" && dpkg-buildflags --get "$1"); }

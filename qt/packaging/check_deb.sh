@@ -18,11 +18,27 @@ fail() {
     exit 1
 }
 
-"$(dirname "$0")/build_deb.sh" "$source_dir" "$build_dir" >"$work/build.log" 2>&1 ||
+# The README's two commands, from the project's root as it gives them, with
+# this test's build folder for the README's; the installation only simulated.
+cd "$source_dir"
+build_command=$(grep -E '^qt/packaging/build_deb\.sh \. [^ ]+$' README.md) ||
+    fail "the README gives no 'qt/packaging/build_deb.sh . BUILD_DIR'"
+install_command=$(grep -E '^sudo apt install \./[^ ]+\.deb$' README.md) ||
+    fail "the README gives no 'sudo apt install ./PACKAGE.deb'"
+readme_dir=${build_command#qt/packaging/build_deb.sh . }
+readme_deb=${install_command#sudo apt install ./}
+[[ $readme_deb == "$readme_dir"/* ]] || fail "the README installs $readme_deb, not from $readme_dir"
+relative_dir=$(realpath -m --relative-to=. "$build_dir")
+qt/packaging/build_deb.sh . "$relative_dir" >"$work/build.log" 2>&1 ||
     { cat "$work/build.log"; fail "the package was not built"; }
-deb=$(find "$build_dir/package" -maxdepth 1 -name '*.deb' | head -n 1)
-[ -n "$deb" ] || fail "no .deb produced"
-echo "package: $(basename "$deb")"
+deb=./$relative_dir${readme_deb#"$readme_dir"}
+[ -f "$deb" ] || fail "no $deb, where the README's install command looks: $(ls "$build_dir/package")"
+echo "package: $deb"
+apt-get install --simulate "$deb" >"$work/apt.log" 2>&1 ||
+    { cat "$work/apt.log"; fail "apt cannot install $deb"; }
+grep -q "^Inst language-ranking " "$work/apt.log" ||
+    { cat "$work/apt.log"; fail "apt would not install the package from $deb"; }
+echo "apt would install it: $(grep '^Inst language-ranking ' "$work/apt.log")"
 
 # Errors and warnings fail the check; infos pass. The package's own
 # overrides (qt/packaging/lintian-overrides) are listed with their reasons.

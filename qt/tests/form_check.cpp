@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-QString MirrorFault(const RankingForm &form)
+QString mirrorFault(const RankingForm &form)
 {
     for (const form::Control &def : form::Controls()) {
         if (def.kind != form::ControlKind::List)
@@ -51,14 +51,14 @@ double relativeLuminance(const QColor &colour)
 
 } // namespace
 
-double ContrastRatio(const QColor &a, const QColor &b)
+double contrastRatio(const QColor &a, const QColor &b)
 {
     const double first = relativeLuminance(a);
     const double second = relativeLuminance(b);
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-QList<ColourSample> FixedColourSamples()
+QList<ColourSample> fixedColourSamples()
 {
     using form::ControlKind;
     const QRect title = rectOf(form::ControlAt(ControlKind::Label, 0));

@@ -13,7 +13,7 @@ class RankingForm;
 
 /// How a shown list differs from its model list (items, order or selection),
 /// or an empty string when every shown list mirrors its list exactly.
-[[nodiscard]] QString MirrorFault(const RankingForm &form);
+[[nodiscard]] QString mirrorFault(const RankingForm &form);
 
 [[nodiscard]] inline QString u8(const char *text)
 {
@@ -34,7 +34,7 @@ class RankingForm;
 }
 
 /// The contrast ratio of two colours as WCAG defines it, from 1 to 21.
-[[nodiscard]] double ContrastRatio(const QColor &a, const QColor &b);
+[[nodiscard]] double contrastRatio(const QColor &a, const QColor &b);
 
 struct ColourSample
 {
@@ -45,4 +45,4 @@ struct ColourSample
 
 /// A point of the window's own background and one inside each control with a
 /// fixed colour, in logical pixels, with the colour the form gives it.
-[[nodiscard]] QList<ColourSample> FixedColourSamples();
+[[nodiscard]] QList<ColourSample> fixedColourSamples();

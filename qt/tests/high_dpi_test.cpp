@@ -27,7 +27,7 @@ void HighDpiTest::windowDrawsAtDoubleResolution()
 
     const QImage image = form.grab().toImage();
     QCOMPARE(image.size(), client * 2);
-    for (const ColourSample &sample : FixedColourSamples()) {
+    for (const ColourSample &sample : fixedColourSamples()) {
         const QPoint device = sample.point * 2;
         QCOMPARE(image.pixelColor(device).name(), sample.colour.name());
         QCOMPARE(image.pixelColor(device + QPoint(1, 1)).name(), sample.colour.name());

@@ -23,6 +23,8 @@ private slots:
     void userSelectionSetsListIndex();
     void selectionStaysOnItemWhenRowsMoveAroundIt();
     void removingSelectedItemLeavesNothingSelected();
+    void everyNavigationKeySelectsTheCurrentItem_data();
+    void everyNavigationKeySelectsTheCurrentItem();
 };
 
 namespace {
@@ -33,6 +35,16 @@ QStringList rowsOf(const QAbstractItemModel &model)
     for (int row = 0; row < model.rowCount(); ++row)
         rows << model.index(row, 0).data().toString();
     return rows;
+}
+
+// A view of @p model in a shown window, where it has room for its rows.
+ItemListView *shownView(QWidget &window, ItemListModel &model)
+{
+    window.resize(200, 200);
+    auto *view = new ItemListView(&model, &window);
+    view->setGeometry(0, 0, 150, 150);
+    window.show();
+    return view;
 }
 
 QStringList itemsOf(const ItemList &list)
@@ -102,10 +114,7 @@ void ItemListViewTest::userSelectionSetsListIndex()
     ItemList list(ItemList::Order::Sorted, ItemList::Visibility::Shown, {"100", "200", "300"});
     ItemListModel model(list);
     QWidget window;
-    window.resize(200, 200);
-    auto *view = new ItemListView(&model, &window);
-    view->setGeometry(0, 0, 150, 150);
-    window.show();
+    ItemListView *view = shownView(window, model);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
@@ -166,6 +175,60 @@ void ItemListViewTest::removingSelectedItemLeavesNothingSelected()
     list.RemoveItem(1);
     QCOMPARE(view->selectedRow(), -1);
     QCOMPARE(view->currentIndex().row(), 0);
+}
+
+void ItemListViewTest::everyNavigationKeySelectsTheCurrentItem_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("selected");
+    const QStringList counts{QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("300")};
+    const QStringList one{QStringLiteral("руски")};
+    QTest::newRow("Up on the first") << counts << 0 << QStringLiteral("Up") << 0;
+    QTest::newRow("Home on the first") << counts << 0 << QStringLiteral("Home") << 0;
+    QTest::newRow("PageUp on the first") << counts << 0 << QStringLiteral("PgUp") << 0;
+    QTest::newRow("Down on the last") << counts << 2 << QStringLiteral("Down") << 2;
+    QTest::newRow("End on the last") << counts << 2 << QStringLiteral("End") << 2;
+    QTest::newRow("PageDown on the last") << counts << 2 << QStringLiteral("PgDown") << 2;
+    QTest::newRow("Down in the middle") << counts << 1 << QStringLiteral("Down") << 2;
+    QTest::newRow("its own digit") << counts << 1 << QStringLiteral("2") << 1;
+    QTest::newRow("a digit no item starts with") << counts << 1 << QStringLiteral("7") << 1;
+    for (const QString &key : {QStringLiteral("Down"), QStringLiteral("Up"), QStringLiteral("Home"),
+                               QStringLiteral("End"), QStringLiteral("PgDown")})
+        QTest::newRow(qPrintable(QStringLiteral("one item, ") + key)) << one << 0 << key << 0;
+    QTest::newRow("one item, its letter") << one << 0 << QStringLiteral("р") << 0;
+}
+
+// A list box selects the current item on every navigation key, also one that
+// leaves the cursor where it is; Qt alone would select nothing.
+void ItemListViewTest::everyNavigationKeySelectsTheCurrentItem()
+{
+    QFETCH(QStringList, items);
+    QFETCH(int, current);
+    QFETCH(QString, key);
+    QFETCH(int, selected);
+    std::vector<std::string> entries;
+    for (const QString &item : items)
+        entries.push_back(item.toStdString());
+    ItemList list(ItemList::Order::Unsorted, ItemList::Visibility::Shown, entries);
+    ItemListModel model(list);
+    QWidget window;
+    ItemListView *view = shownView(window, model);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    view->setFocus();
+    view->selectionModel()->setCurrentIndex(model.index(current), QItemSelectionModel::NoUpdate);
+    QCOMPARE(list.ListIndex(), -1);
+
+    // A letter or a digit is typed; anything else is the name of a key.
+    if (key.size() == 1)
+        QTest::sendKeyEvent(QTest::Click, view, Qt::Key(key.front().toUpper().unicode()), key,
+                            Qt::NoModifier);
+    else
+        QTest::keyClick(view, QKeySequence(key)[0].key());
+    QCOMPARE(list.ListIndex(), selected);
+    QCOMPARE(view->currentIndex().row(), selected);
+    QCOMPARE(view->selectedRow(), selected);
 }
 
 QTEST_MAIN(ItemListViewTest)

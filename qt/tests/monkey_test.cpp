@@ -152,7 +152,7 @@ void MonkeyTest::randomEventsKeepWindowAndBoardConsistent()
             recent.pop_front();
         longestRanking = std::max(longestRanking, form.board().RankingList().ListCount());
 
-        QString fault = MirrorFault(form);
+        QString fault = mirrorFault(form);
         if (const auto broken = ranking::testing::CheckInvariants(form.board()))
             fault = QString::fromStdString(*broken);
         if (statement->toPlainText() != statementText)

@@ -278,20 +278,27 @@ def run_checks(session):
     taken_out = "Изведено „100 английски“. Класацията е празна."
     deleted = "Класацията е празна. Избрани са първият брой и първият език."
     presses = [entered, nothing, nothing, taken_out, deleted]
+    # Said after the current item of a list entered without a selection.
+    not_selected = "Не е избран."
     speakers = [exact("Говорещи."), exact("List with 9 items."), exact("100.")]
+    languages = [exact("Език."), exact("List with 8 items."), exact("английски.")]
     steps = [
         (["Tab"], speakers, "Tab into Говорещи"),
-        (["Tab"], [exact("Език."), exact("List with 8 items."), exact("английски.")],
-         "Tab into Език"),
+        (["Tab"], languages, "Tab into Език"),
         (["Tab"], [exact("Класация."), said("Списъкът „Класация“ е празен.")],
          "Tab into the empty Класация"),
         (["Tab"], [exact("Въведи push button.")], "Tab to Въведи"),
         (["space"], [said(entered)], "Space on Въведи"),
         (["Return"], [said(nothing)], "Return on Въведи"),
         (["Return"], [said(nothing)], "Return on Въведи again"),
-        (["shift+Tab"],
-         [exact("Класация."), exact("List with 1 item."), exact("100 английски.")],
-         "Shift+Tab into Класация"),
+        # Въведи took the selections of Говорещи and Език.
+        (["shift+Tab", "shift+Tab", "shift+Tab"],
+         [exact("Говорещи."), exact("List with 8 items."), exact("200."), said(not_selected)],
+         "Shift+Tab into Говорещи without a selection"),
+        (["Tab", "Tab"],
+         [exact("Класация."), exact("List with 1 item."), exact("100 английски."),
+          said(not_selected)],
+         "Tab into Класация without a selection"),
         (["space"], [exact("selected")], "Space on a ranking entry"),
         (["Tab", "Tab"], [exact("Изведи push button.")], "Tab to Изведи"),
         (["Return"], [said(taken_out)], "Return on Изведи"),
@@ -303,8 +310,15 @@ def run_checks(session):
     # Изтрий with the mouse, at the middle of the button.
     spoken = click(session, 392, 157, [said(deleted)], "a click on Изтрий")
     report(f"a click on Изтрий: {spoken}")
+    start = len(session.log.speech())
     spoken = press(session, ["Tab", "Tab"], speakers, "Tab into Говорещи again")
     report(f"Tab into Говорещи again: {spoken}")
+    # Once Orca speaks the next list, it has said all it would of this one.
+    spoken = press(session, ["Tab"], languages, "Tab into Език again")
+    report(f"Tab into Език again: {spoken}")
+    claimed = [text for text in session.log.speech(start) if re.search(said(not_selected), text)]
+    if claimed:
+        raise Failure(f"lists whose current item is selected were said not to be: {claimed}")
 
     # Orca handles events in order: anything a press set off is spoken by now.
     spoken = session.log.speech()
@@ -328,7 +342,8 @@ def in_session(program):
         return 1
     finally:
         session.stop()
-    report("PASS: Orca spoke every press once, each list's current item, a selection, one line")
+    report("PASS: Orca spoke every press once, each list's current item and whether it is not "
+           "selected, a selection, one line")
     return 0
 
 

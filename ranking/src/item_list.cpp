@@ -19,7 +19,7 @@ ItemList::ItemList(Order order, Visibility visibility, const std::vector<std::st
 
 void ItemList::AddItem(std::string_view item)
 {
-    const int index = insertionIndex(item);
+    const int index = InsertionIndex(item);
     const int oldListIndex = m_listIndex;
     if (m_observer)
         m_observer->ItemAboutToBeInserted(index);
@@ -33,7 +33,7 @@ void ItemList::AddItem(std::string_view item)
 
 void ItemList::RemoveItem(int index)
 {
-    checkIndex(index);
+    CheckIndex(index);
     const int oldListIndex = m_listIndex;
     if (m_observer)
         m_observer->ItemAboutToBeRemoved(index);
@@ -61,7 +61,7 @@ void ItemList::Clear()
 
 const std::string &ItemList::List(int index) const
 {
-    checkIndex(index);
+    CheckIndex(index);
     return m_items[static_cast<std::size_t>(index)];
 }
 
@@ -73,13 +73,13 @@ int ItemList::ListCount() const
 void ItemList::SetListIndex(int index)
 {
     if (index != -1)
-        checkIndex(index);
+        CheckIndex(index);
     const int oldListIndex = m_listIndex;
     m_listIndex = index;
     ReportListIndex(oldListIndex);
 }
 
-int ItemList::insertionIndex(std::string_view item) const
+int ItemList::InsertionIndex(std::string_view item) const
 {
     if (!Sorted())
         return ListCount();
@@ -87,7 +87,7 @@ int ItemList::insertionIndex(std::string_view item) const
     return static_cast<int>(place - m_items.begin());
 }
 
-void ItemList::checkIndex(int index) const
+void ItemList::CheckIndex(int index) const
 {
     if (index < 0 || index >= ListCount())
         throw std::out_of_range("ItemList: index " + std::to_string(index) + " outside a list of " +

@@ -22,18 +22,18 @@ ItemList sortedList(const Items &items)
 class RecordingObserver : public ranking::ItemListObserver
 {
 public:
-    void ItemAboutToBeInserted(int index) override { log("about to insert", index); }
-    void ItemInserted(int index) override { log("inserted", index); }
-    void ItemAboutToBeRemoved(int index) override { log("about to remove", index); }
-    void ItemRemoved(int index) override { log("removed", index); }
+    void ItemAboutToBeInserted(int index) override { Log("about to insert", index); }
+    void ItemInserted(int index) override { Log("inserted", index); }
+    void ItemAboutToBeRemoved(int index) override { Log("about to remove", index); }
+    void ItemRemoved(int index) override { Log("removed", index); }
     void AboutToBeCleared() override { reports.emplace_back("about to clear"); }
     void Cleared() override { reports.emplace_back("cleared"); }
-    void ListIndexChanged(int listIndex) override { log("index", listIndex); }
+    void ListIndexChanged(int listIndex) override { Log("index", listIndex); }
 
     Items reports;
 
 private:
-    void log(const char *what, int value)
+    void Log(const char *what, int value)
     {
         reports.push_back(what + (" " + std::to_string(value)));
     }

@@ -60,8 +60,8 @@ public:
     void SetObserver(ItemListObserver *observer) { m_observer = observer; }
 
 private:
-    [[nodiscard]] int insertionIndex(std::string_view item) const;
-    void checkIndex(int index) const;
+    [[nodiscard]] int InsertionIndex(std::string_view item) const;
+    void CheckIndex(int index) const;
     void ReportListIndex(int oldListIndex) const;
 
     std::vector<std::string> m_items;
