@@ -11,6 +11,7 @@
 
 #include <form/command_dispatch.h>
 #include <form/form_description.h>
+#include <form/texts.h>
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -20,9 +21,6 @@
 #include <map>
 
 namespace {
-
-// Said after the current item of a list entered without a selection.
-constexpr char notSelected[] = "Не е избран.";
 
 // A fixed background colour comes with a fixed text colour: the platform's
 // text colour might be a dark theme's light grey.
@@ -159,7 +157,7 @@ void RankingForm::createLists()
         // that offers it its selection (AT-SPI's Selection), which Qt's lists
         // do not: the window says it.
         connect(list, &ItemListView::enteredUnselected, this,
-                [this] { m_announcement->announce(QString::fromUtf8(notSelected)); });
+                [this] { m_announcement->announce(QString::fromUtf8(form::texts::notSelected)); });
     }
 }
 

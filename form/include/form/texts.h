@@ -15,6 +15,9 @@ inline constexpr char enterButton[] = "Въведи";
 inline constexpr char takeOutButton[] = "Изведи";
 inline constexpr char deleteButton[] = "Изтрий";
 inline constexpr char statementName[] = "Условие на задачата";
+/// Said after the current item of a list that is entered without a selection,
+/// where the platform's screen reader is not told the item's selection state.
+inline constexpr char notSelected[] = "Не е избран.";
 
 /// The exercise statement; paragraphs end with CR LF.
 inline constexpr char statement[] =
