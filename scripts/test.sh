@@ -52,8 +52,9 @@ web)
     ctest --preset web
     ;;
 windows)
+    # xdotool: real key presses on the test's X server for the program under Wine.
     scripts/deps.sh cmake ninja-build g++-mingw-w64-x86-64 googletest wine wine64 xvfb xauth \
-        nsis zip fonts-liberation msitools wixl osslsigncode openssl
+        nsis zip fonts-liberation msitools wixl osslsigncode openssl xdotool
     build windows
     xvfb-run -a ctest --preset windows
     cmake --build --preset windows --target package

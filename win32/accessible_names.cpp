@@ -5,7 +5,7 @@
 
 namespace win32 {
 
-const GUID LiveSettingProperty{
+const GUID liveSettingProperty{
     0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 
 AccessibleNames::AccessibleNames(IAccPropServices *services)
@@ -46,14 +46,14 @@ bool AccessibleNames::markLive(HWND control)
     polite.lVal = politeLiveSetting;
     return m_services &&
            SUCCEEDED(m_services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT),
-                                             CHILDID_SELF, LiveSettingProperty, polite));
+                                             CHILDID_SELF, liveSettingProperty, polite));
 }
 
 void AccessibleNames::forget(HWND control)
 {
     if (!m_services)
         return;
-    MSAAPROPID properties[] = {PROPID_ACC_NAME, LiveSettingProperty};
+    MSAAPROPID properties[] = {PROPID_ACC_NAME, liveSettingProperty};
     m_services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, properties,
                                static_cast<int>(std::size(properties)));
 }

@@ -13,7 +13,7 @@ namespace win32 {
 
 /// UI Automation's LiveSetting property, as the Dynamic Annotation service
 /// takes it; its value 1 is "polite".
-extern const GUID LiveSettingProperty;
+extern const GUID liveSettingProperty;
 inline constexpr LONG politeLiveSetting = 1;
 
 /// Gives standard controls the accessible names of the form through the

@@ -6,7 +6,7 @@ namespace win32 {
 namespace {
 
 // A function of any type fits through void (*)() without a warning.
-template <typename Function> Function LibraryFunction(HMODULE library, const char *name)
+template <typename Function> Function libraryFunction(HMODULE library, const char *name)
 {
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
 }
@@ -18,9 +18,9 @@ ComApartment::ComApartment()
 {
     if (!m_library)
         return;
-    const auto initialize = LibraryFunction<decltype(&CoInitializeEx)>(m_library, "CoInitializeEx");
-    m_createInstance = LibraryFunction<decltype(&CoCreateInstance)>(m_library, "CoCreateInstance");
-    m_uninitialize = LibraryFunction<decltype(&CoUninitialize)>(m_library, "CoUninitialize");
+    const auto initialize = libraryFunction<decltype(&CoInitializeEx)>(m_library, "CoInitializeEx");
+    m_createInstance = libraryFunction<decltype(&CoCreateInstance)>(m_library, "CoCreateInstance");
+    m_uninitialize = libraryFunction<decltype(&CoUninitialize)>(m_library, "CoUninitialize");
     // S_FALSE: the thread was in the apartment already, and is left once more.
     m_entered = initialize && m_createInstance && m_uninitialize &&
                 SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));

@@ -2,6 +2,7 @@
 #include "command_button.h"
 
 #include "child_control.h"
+#include "focus_mark.h"
 #include "gdi_object.h"
 
 #include <array>
@@ -10,14 +11,15 @@ namespace win32 {
 
 namespace {
 
-constexpr int focusInset = 4;
+// Inside the raised edge, clear of the caption.
+constexpr int focusInsetAt96 = 3;
 
 } // namespace
 
 CommandButton::CommandButton(HWND parent, const form::Control &control, const DpiScale &scale,
                              HFONT font)
-    : m_button(
-          CreateChildControl(parent, control, L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0, scale, font))
+    : m_button(CreateChildControl(parent, control, L"BUTTON", WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY,
+                                  0, scale, font))
     , m_commandIndex(*control.command)
 {}
 
@@ -41,10 +43,13 @@ void CommandButton::draw(const DRAWITEMSTRUCT &item, const Paint &paint) const
         OffsetRect(&text, 1, 1);
     DrawTextW(dc, caption.data(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+    // Shown whether or not a key has been pressed yet (ODS_NOFOCUSRECT).
+    if (item.itemState & ODS_FOCUS) {
+        const int inset = MulDiv(focusInsetAt96, static_cast<int>(GetDpiForWindow(m_button)),
+                                 USER_DEFAULT_SCREEN_DPI);
         RECT focus = face;
-        InflateRect(&focus, -focusInset, -focusInset);
-        DrawFocusRect(dc, &focus);
+        InflateRect(&focus, -inset, -inset);
+        DrawFocusMark(dc, focus, paint.text, FocusMarkWidth(m_button));
     }
 }
 

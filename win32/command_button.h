@@ -12,7 +12,8 @@ namespace win32 {
 
 /// An owner-drawn BUTTON painted in the colours it is given (the form's exact
 /// colour, or the system's in high contrast), with a raised edge, a sunken one
-/// while pressed, and a focus rectangle.
+/// while pressed, and a solid focus mark of the text's colour. It reports
+/// taking the focus (BS_NOTIFY).
 class CommandButton
 {
 public:

@@ -62,9 +62,12 @@ private:
 class WindowDC
 {
 public:
-    explicit WindowDC(HWND window)
+    /// Whether the DC covers the whole window, frame included, or its client area.
+    enum Area { ClientArea, WholeWindow };
+
+    explicit WindowDC(HWND window, Area area = ClientArea)
         : m_window(window)
-        , m_dc(GetDC(window))
+        , m_dc(area == WholeWindow ? GetWindowDC(window) : GetDC(window))
     {}
     WindowDC(const WindowDC &) = delete;
     WindowDC &operator=(const WindowDC &) = delete;

@@ -2,31 +2,116 @@
 #include "list_box_view.h"
 
 #include "child_control.h"
+#include "focus_mark.h"
 #include "gdi_object.h"
 #include "wide_text.h"
 
 #include <ranking/item_list.h>
 
 #include <algorithm>
-#include <string>
+#include <cwctype>
 
 namespace win32 {
 
 ListBoxView::ListBoxView(HWND parent, const form::Control &control, const DpiScale &scale,
                          HFONT font, ranking::ItemList &list)
     : m_list(list)
+    , m_role(*control.listRole)
     , m_listBox(CreateChildControl(parent, control, L"LISTBOX",
-                                   WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                   WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                                       LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                                    WS_EX_CLIENTEDGE, scale, font))
 {
     fitRowsToHeight();
     refill();
     m_list.SetObserver(this);
+    // The box's own procedure is kept in its user data, as the statement's is.
+    if (m_listBox) {
+        SetWindowLongPtrW(m_listBox, GWLP_USERDATA, GetWindowLongPtrW(m_listBox, GWLP_WNDPROC));
+        m_keysFollowed = SetWindowLongPtrW(m_listBox, GWLP_WNDPROC,
+                                           reinterpret_cast<LONG_PTR>(keyProcedure)) != 0;
+    }
 }
 
 ListBoxView::~ListBoxView()
 {
     m_list.SetObserver(nullptr);
+    if (m_keysFollowed && IsWindow(m_listBox))
+        SetWindowLongPtrW(m_listBox, GWLP_WNDPROC, GetWindowLongPtrW(m_listBox, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK ListBoxView::keyProcedure(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result =
+        CallWindowProcW(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(listBox, GWLP_USERDATA)),
+                        listBox, message, wParam, lParam);
+    if (isNavigation(message, wParam))
+        selectCurrentItem(listBox);
+    return result;
+}
+
+bool ListBoxView::isNavigation(UINT message, WPARAM wParam)
+{
+    if (message == WM_CHAR)
+        return std::iswalnum(static_cast<wint_t>(wParam)) != 0;
+    if (message != WM_KEYDOWN)
+        return false;
+    switch (wParam) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The box moves only its current item where it cannot move (an edge, a list
+// of one), and after a press that left no selection; the key selects it
+// anyway, and the parent hears of it as of any change of selection.
+void ListBoxView::selectCurrentItem(HWND listBox)
+{
+    const auto current = static_cast<int>(SendMessageW(listBox, LB_GETCARETINDEX, 0, 0));
+    const auto count = static_cast<int>(SendMessageW(listBox, LB_GETCOUNT, 0, 0));
+    if (current < 0 || current >= count || SendMessageW(listBox, LB_GETCURSEL, 0, 0) == current)
+        return;
+    SendMessageW(listBox, LB_SETCURSEL, static_cast<WPARAM>(current), 0);
+    SendMessageW(GetParent(listBox), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(listBox), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(listBox));
+}
+
+void ListBoxView::draw(const DRAWITEMSTRUCT &item) const
+{
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const COLORREF text = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+    const HDC dc = item.hDC;
+    const SelectedObject font(dc,
+                              reinterpret_cast<HGDIOBJ>(SendMessageW(m_listBox, WM_GETFONT, 0, 0)));
+    SetBkColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetTextColor(dc, text);
+    const auto index = static_cast<int>(item.itemID);
+    const std::wstring label =
+        index >= 0 && index < m_list.ListCount() ? rowText(index) : std::wstring();
+    // Where the box's own drawing puts the text.
+    ExtTextOutW(dc, item.rcItem.left + 1, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED, &item.rcItem,
+                label.c_str(), static_cast<UINT>(label.size()), nullptr);
+    // The text's colour on the row's face: at least 3:1 against it by the
+    // system's own pairing, in high contrast too; shown whether or not a key
+    // has been pressed yet (ODS_NOFOCUSRECT).
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusMark(dc, item.rcItem, text, FocusMarkWidth(m_listBox));
+}
+
+void ListBoxView::bringIntoView(const form::ListInView &view)
+{
+    const int top = static_cast<int>(SendMessageW(m_listBox, LB_GETTOPINDEX, 0, 0));
+    const int newTop = form::TopRowAfter(view, top, fullRows());
+    if (newTop != top)
+        SendMessageW(m_listBox, LB_SETTOPINDEX, static_cast<WPARAM>(newTop), 0);
+    repaint();
 }
 
 void ListBoxView::takeShownSelection()
@@ -53,15 +138,7 @@ bool ListBoxView::showsList() const
         SendMessageW(m_listBox, LB_GETCURSEL, 0, 0) != m_list.ListIndex())
         return false;
     for (int index = 0; index < m_list.ListCount(); ++index) {
-        const auto length =
-            static_cast<int>(SendMessageW(m_listBox, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0));
-        if (length < 0)
-            return false;
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        SendMessageW(m_listBox, LB_GETTEXT, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<std::size_t>(length));
-        if (text != Widen(m_list.List(index)))
+        if (rowText(index) != Widen(m_list.List(index)))
             return false;
     }
     return true;
@@ -150,15 +227,32 @@ void ListBoxView::followListIndex()
         ListIndexChanged(m_list.ListIndex());
 }
 
-void ListBoxView::scrollIntoView(int index)
+std::wstring ListBoxView::rowText(int index) const
+{
+    const auto length =
+        static_cast<int>(SendMessageW(m_listBox, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0));
+    if (length < 0)
+        return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(m_listBox, LB_GETTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+int ListBoxView::fullRows() const
 {
     RECT client{};
     GetClientRect(m_listBox, &client);
     const auto rowHeight =
         std::max(1, static_cast<int>(SendMessageW(m_listBox, LB_GETITEMHEIGHT, 0, 0)));
-    const int fullRows = std::max(1, static_cast<int>(client.bottom) / rowHeight);
+    return std::max(1, static_cast<int>(client.bottom) / rowHeight);
+}
+
+void ListBoxView::scrollIntoView(int index)
+{
     const int top = static_cast<int>(SendMessageW(m_listBox, LB_GETTOPINDEX, 0, 0));
-    const int newTop = form::TopRowShowing(index, top, fullRows);
+    const int newTop = form::TopRowShowing(index, top, fullRows());
     if (newTop != top)
         SendMessageW(m_listBox, LB_SETTOPINDEX, static_cast<WPARAM>(newTop), 0);
 }

@@ -16,4 +16,9 @@ void LiveRegion::announce(const std::wstring &text) const
     NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, m_static, OBJID_CLIENT, CHILDID_SELF);
 }
 
+void LiveRegion::clear() const
+{
+    SetWindowTextW(m_static, L"");
+}
+
 } // namespace win32

@@ -21,6 +21,9 @@ public:
 
     /// Sets @p text and tells the accessibility clients that it changed.
     void announce(const std::wstring &text) const;
+    /// Empties the region without a word to the clients: what it said is
+    /// past once the focus moves on.
+    void clear() const;
 
 private:
     HWND m_static;

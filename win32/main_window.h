@@ -3,26 +3,24 @@
 
 #include "accessible_names.h"
 #include "base_window.h"
-#include "command_button.h"
-#include "dpi_scale.h"
-#include "gdi_object.h"
-#include "list_box_view.h"
-#include "live_region.h"
-#include "palette.h"
-#include "statement_box.h"
+#include "keyboard_focus.h"
+#include "window_controls.h"
+#include "window_layout.h"
+#include "window_painter.h"
 
 #include <ranking/ranking_board.h>
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
 namespace win32 {
 
 /// The exercise's window: the form's controls over one ranking board, which
-/// stays the only place the lists live.
+/// stays the only place the lists live. It takes the window's messages and
+/// hands each to the part that does the job: the controls, their layout at a
+/// DPI, the painting, the keyboard focus; a press of a button runs here, on
+/// the board.
 class MainWindow final : public BaseWindow<MainWindow>
 {
 public:
@@ -53,10 +51,10 @@ public:
     /// Where the window learns whether high contrast is on; the system's
     /// setting unless a test stands in for it. Read at creation and whenever
     /// the system's settings or colours change.
-    void readHighContrastFrom(bool (*isOn)()) { m_highContrastOn = isOn; }
+    void readHighContrastFrom(bool (*isOn)()) { m_painter.readHighContrastFrom(isOn); }
 
     [[nodiscard]] const ranking::RankingBoard &board() const { return m_board; }
-    [[nodiscard]] UINT dpi() const { return m_scale.dpi(); }
+    [[nodiscard]] UINT dpi() const { return m_layout.scale().dpi(); }
     /// Whether every list and the statement got its accessible name.
     [[nodiscard]] bool accessibleNamesSet() const { return m_accessibleNamesSet; }
 
@@ -78,30 +76,14 @@ private:
     LRESULT onColoursChanged();
     LRESULT onDestroy();
 
-    [[nodiscard]] bool createControls();
-    [[nodiscard]] bool controlsComplete();
-    void createLabel(const form::Control &label);
-    void nameControls();
-    void scaleTo(UINT dpi);
-    void placeControls();
-    void fitClientArea();
-    void focusControl(HWND control);
     void pressCommand(int index);
-    [[nodiscard]] const form::Control *labelOf(HWND control) const;
-    [[nodiscard]] HWND controlWindow(const form::Control &control) const;
 
     ranking::RankingBoard m_board;
-    DpiScale m_scale{USER_DEFAULT_SCREEN_DPI};
-    Font m_font;
-    Palette m_palette;
-    bool (*m_highContrastOn)() = HighContrastOn;
+    WindowLayout m_layout{style, exStyle};
+    WindowPainter m_painter;
+    WindowControls m_controls;
+    KeyboardFocus m_focus;
     AccessibleNames m_names;
-    std::unique_ptr<LiveRegion> m_liveRegion;
-    std::unique_ptr<StatementBox> m_statement;
-    std::vector<std::unique_ptr<ListBoxView>> m_lists;
-    std::vector<std::unique_ptr<CommandButton>> m_buttons;
-    std::vector<HWND> m_labels;
-    HWND m_focus = nullptr;
     bool m_accessibleNamesSet = false;
     bool m_quitAfterFirstPaint = false;
     bool m_painted = false;

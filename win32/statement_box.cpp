@@ -2,6 +2,10 @@
 #include "statement_box.h"
 
 #include "child_control.h"
+#include "focus_mark.h"
+#include "gdi_object.h"
+
+#include <algorithm>
 
 namespace win32 {
 
@@ -35,7 +39,44 @@ LRESULT CALLBACK StatementBox::guardProcedure(HWND edit, UINT message, WPARAM wP
         return 0;
     if (message == WM_GETDLGCODE)
         return dialogCode(edit, wParam, lParam);
-    return editProcedure(edit, message, wParam, lParam);
+    const LRESULT result = editProcedure(edit, message, wParam, lParam);
+    switch (message) {
+    case WM_NCPAINT:
+        drawFocusMark(edit);
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
+// Over the sunken edge, in the text's colour (the system's, as the box's
+// colours always are): at least 3:1 against the edge, the window's face and
+// the box's background.
+void StatementBox::drawFocusMark(HWND edit)
+{
+    if (GetFocus() != edit)
+        return;
+    const WindowDC dc(edit, WindowDC::WholeWindow);
+    RECT frame{};
+    GetWindowRect(edit, &frame);
+    OffsetRect(&frame, -frame.left, -frame.top);
+    const int edge = GetSystemMetricsForDpi(SM_CXEDGE, GetDpiForWindow(edit));
+    DrawFocusMark(dc.get(), frame, GetSysColor(COLOR_WINDOWTEXT),
+                  std::max(edge, FocusMarkWidth(edit)));
+}
+
+// Entered by Tab or Shift+Tab, the box shows its beginning with the caret
+// there and nothing selected, as after a click at its start; the dialog
+// manager would select the whole text.
+void StatementBox::showBeginning(HWND edit)
+{
+    static_cast<void>(editProcedure(edit, EM_SETSEL, 0, 0));
+    static_cast<void>(editProcedure(edit, WM_VSCROLL, SB_TOP, 0));
 }
 
 LRESULT StatementBox::editProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
@@ -79,8 +120,14 @@ LRESULT StatementBox::dialogCode(HWND edit, WPARAM wParam, LPARAM lParam)
     LRESULT code = editProcedure(edit, WM_GETDLGCODE, wParam, lParam);
     code &= ~static_cast<LRESULT>(DLGC_WANTTAB);
     const auto *message = reinterpret_cast<const MSG *>(lParam);
-    if (message && message->message == WM_KEYDOWN && message->wParam == VK_TAB)
+    if (message && message->message == WM_KEYDOWN && message->wParam == VK_TAB) {
         code &= ~static_cast<LRESULT>(DLGC_WANTMESSAGE);
+        // Asked while another control has the focus: Tab is coming in.
+        if (GetFocus() != edit) {
+            code &= ~static_cast<LRESULT>(DLGC_HASSETSEL);
+            showBeginning(edit);
+        }
+    }
     return code;
 }
 

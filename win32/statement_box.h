@@ -10,7 +10,9 @@
 namespace win32 {
 
 /// The exercise statement: a read-only multi-line EDIT that no message can
-/// change once it holds the text, and that lets Tab move the focus on.
+/// change once it holds the text, and that lets Tab move the focus on. Tab
+/// into it shows its beginning; while it has the focus, a solid mark covers
+/// its edge.
 class StatementBox
 {
 public:
@@ -31,6 +33,8 @@ private:
     [[nodiscard]] static bool changesText(UINT message);
     [[nodiscard]] static bool isEscape(UINT message, WPARAM wParam);
     [[nodiscard]] static LRESULT dialogCode(HWND edit, WPARAM wParam, LPARAM lParam);
+    static void drawFocusMark(HWND edit);
+    static void showBeginning(HWND edit);
 
     HWND m_edit;
     bool m_guarded = false;

@@ -14,24 +14,24 @@ namespace {
 
 constexpr int failed = 1;
 
-int ReportFailure(const std::wstring &text)
+int reportFailure(const std::wstring &text)
 {
     MessageBoxW(nullptr, text.c_str(), win32::Widen(form::texts::shortTitle).c_str(),
                 MB_OK | MB_ICONERROR);
     return failed;
 }
 
-int ReportStartFailure(const std::wstring &reason)
+int reportStartFailure(const std::wstring &reason)
 {
-    return ReportFailure(L"Програмата не можа да стартира: " + reason + L".");
+    return reportFailure(L"Програмата не можа да стартира: " + reason + L".");
 }
 
-int Run(HINSTANCE instance, int showCommand)
+int run(HINSTANCE instance, int showCommand)
 {
     const win32::InstanceMutex running(RUNNING_MUTEX);
     win32::MainWindow window;
     if (!window.create(instance))
-        return ReportStartFailure(window.startFailure());
+        return reportStartFailure(window.startFailure());
     if (GetEnvironmentVariableW(L"LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT", nullptr, 0) > 0)
         window.quitAfterFirstPaint();
     ShowWindow(window.handle(), showCommand);
@@ -39,7 +39,7 @@ int Run(HINSTANCE instance, int showCommand)
     window.connectAccessibility();
     const int exitCode = win32::RunMessageLoop(window.handle());
     if (window.failed())
-        return ReportFailure(L"Програмата спря поради вътрешна грешка.");
+        return reportFailure(L"Програмата спря поради вътрешна грешка.");
     return exitCode;
 }
 
@@ -48,8 +48,8 @@ int Run(HINSTANCE instance, int showCommand)
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     try {
-        return Run(instance, showCommand);
+        return run(instance, showCommand);
     } catch (...) {
-        return ReportStartFailure(L"вътрешна грешка");
+        return reportStartFailure(L"вътрешна грешка");
     }
 }

@@ -3,10 +3,12 @@
 # The MSI under Wine, silently: it installs for the whole machine, its
 # shortcut starts the program, a newer package replaces it, neither installs
 # nor removes anything while the program runs, and removal leaves no file,
-# shortcut or registry entry.
-#   check_msi.sh MSI NEWER_MSI RUNNING_CHECK
+# shortcut or registry entry. The uninstall entry records the install folder;
+# shown, the refusal while the program runs names no button.
+#   check_msi.sh MSI NEWER_MSI RUNNING_CHECK WINDOW_TEXTS
 set -euo pipefail
 running_check=$3
+window_texts=$4
 source "$(dirname "$0")/wine_checks.sh"
 { read -r msi; read -r newer; } < <(copy_to_downloads "$1" "$2")
 
@@ -35,6 +37,8 @@ iconv -f UTF-16 -t UTF-8 "$entry" | grep -q '"DisplayName"="Класация н�
     fail "the uninstall entry's name is not Bulgarian"
 iconv -f UTF-16 -t UTF-8 "$entry" | grep -q '"Publisher"="Проект Класация"' ||
     fail "the uninstall entry has no publisher"
+iconv -f UTF-16 -t UTF-8 "$entry" | grep -qF '"InstallLocation"="C:\\Program Files\\LanguageRanking\\"' ||
+    fail "the uninstall entry has no install location: $(iconv -f UTF-16 -t UTF-8 "$entry" | grep InstallLocation)"
 shortcut=$(shortcuts | head -1)
 [ -n "$shortcut" ] || fail "no Start-menu shortcut"
 LANGUAGE_RANKING_QUIT_AFTER_FIRST_PAINT=1 "$WINE" start /wait /unix "$shortcut" </dev/null \
@@ -52,9 +56,19 @@ if msiexec /i "$newer" /qn; then
     kill "$program"
     fail "upgraded while the program ran"
 fi
+# With a user interface: the check's message, cancelled.
+"$WINE" msiexec /i "$newer" /qb </dev/null >/dev/null 2>&1 &
+shown=$!
+message=$("$WINE" "$window_texts" 'Класация на езиците' 2 </dev/null 2>/dev/null | tr -d '\r') ||
+    message="no dialog"
+shown_status=0
+wait "$shown" || shown_status=$?
 kill "$program"
 wait "$program" 2>/dev/null || true
 wait_until_closed
+grep -qx 'Static|„Класация на езиците“ работи. Затворете програмата и опитайте отново.' \
+    <<<"$message" || fail "the running-program message: $message"
+[ "$shown_status" -ne 0 ] || fail "a cancelled upgrade ended with 0"
 [ -f "$folder/language-ranking.exe" ] || fail "a refused removal took the program away"
 registered "$old_code" || fail "a refused removal took the uninstall entry away"
 

@@ -5,7 +5,9 @@
 # shortcut is made a plain (not advertised) one; and the check that the
 # program is not running, an EXE from the Binary table that wixl cannot
 # schedule, runs before anything is installed or removed.
-# The uninstall entry's size (ARPSIZE, KB) is that of the FILEs installed.
+# The uninstall entry's size (ARPSIZE, KB) is that of the FILEs installed; its
+# install location (ARPINSTALLLOCATION) is set from the folder chosen, once
+# costing has resolved it.
 #   finish_msi.sh MSI FILE...
 set -euo pipefail
 msi=$1
@@ -27,4 +29,6 @@ msibuild "$msi" -i "$work/_ForceCodepage.idt" \
     -q "UPDATE \`LaunchCondition\` SET \`Description\` = '$downgrade' WHERE \`Condition\` = 'NOT WIX_DOWNGRADE_DETECTED'" \
     -q "INSERT INTO \`CustomAction\` (\`Action\`, \`Type\`, \`Source\`, \`Target\`) VALUES ('CheckProgramNotRunning', 2, 'RunningCheck', '[UILevel]')" \
     -q "INSERT INTO \`InstallExecuteSequence\` (\`Action\`, \`Sequence\`) VALUES ('CheckProgramNotRunning', 1390)" \
+    -q "INSERT INTO \`CustomAction\` (\`Action\`, \`Type\`, \`Source\`, \`Target\`) VALUES ('SetInstallLocation', 51, 'ARPINSTALLLOCATION', '[INSTALLDIR]')" \
+    -q "INSERT INTO \`InstallExecuteSequence\` (\`Action\`, \`Sequence\`) VALUES ('SetInstallLocation', 1010)" \
     -s "$name" "$publisher" "x64;1026"

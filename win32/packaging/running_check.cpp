@@ -9,7 +9,7 @@
 
 namespace {
 
-bool ProgramRuns()
+bool programRuns()
 {
     const HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, RUNNING_MUTEX);
     if (!mutex)
@@ -24,14 +24,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
 {
     constexpr int silentUiLevel = 2;
     const bool interactive = std::wcstol(commandLine, nullptr, 10) > silentUiLevel;
-    while (ProgramRuns()) {
+    while (programRuns()) {
         if (!interactive)
             return 1;
-        const int answer =
-            MessageBoxW(nullptr,
-                        L"„Класация на езиците“ работи. Затворете програмата и изберете "
-                        L"„Повторен опит“, за да продължите, или „Отказ“, за да спрете.",
-                        L"Класация на езиците", MB_RETRYCANCEL | MB_ICONWARNING);
+        const int answer = MessageBoxW(
+            nullptr, L"„Класация на езиците“ работи. Затворете програмата и опитайте отново.",
+            L"Класация на езиците", MB_RETRYCANCEL | MB_ICONWARNING);
         if (answer != IDRETRY)
             return 1;
     }
