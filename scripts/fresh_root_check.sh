@@ -9,6 +9,10 @@
 #
 #   sudo scripts/fresh_root_check.sh [mode...]
 #
+# With FRESH_ROOT_RECOMMENDS=1 the root first gets a desktop's screen reader,
+# speech and browsers installed with their recommended packages (espeak-ng's
+# speech module among them, no sound device), as a desktop install has them.
+#
 # The base root is made once and kept as a tarball (FRESH_ROOT_CACHE, default
 # build/fresh-root); every run unpacks a new copy of it. Needs root, network
 # access to the Debian archive, and debootstrap (installed when missing).
@@ -46,14 +50,24 @@ for fs in proc sys dev dev/pts; do
 done
 mkdir -p "$root/dev/shm"
 mount -t tmpfs tmpfs "$root/dev/shm" && mounted+=("$root/dev/shm")
+# Orca runs once per user, and the root shares this machine's processes: its
+# Orca tests take the same lock as the machine's.
+touch /tmp/orca.lock "$root/tmp/orca.lock"
+mount --bind /tmp/orca.lock "$root/tmp/orca.lock" && mounted+=("$root/tmp/orca.lock")
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 git clone --quiet --no-hardlinks "$PWD" "$root/src/language-ranking"
 
 modes=("$@")
 # A clean environment, as a new user's shell would have it; no display.
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    LANG=C.UTF-8 TERM=dumb /bin/bash -euo pipefail -c '
+    LANG=C.UTF-8 TERM=dumb RECOMMENDS="${FRESH_ROOT_RECOMMENDS:-0}" /bin/bash -euo pipefail -c '
         cd /src/language-ranking
+        if [ "$RECOMMENDS" = 1 ]; then
+            echo "== a desktop'"'"'s screen reader, speech and browsers with their recommended packages"
+            apt-get update -qq
+            DEBIAN_FRONTEND=noninteractive apt-get install -y -qq orca speech-dispatcher \
+                chromium firefox-esr >/dev/null
+        fi
         echo "== scripts/test.sh"
         scripts/test.sh
         echo "== scripts/run.sh (closes after the first paint)"

@@ -6,7 +6,7 @@
 #   scripts/test.sh sanitize   every test again, built with AddressSanitizer + UBSan
 #   scripts/test.sh valgrind   the model's tests under valgrind's memcheck
 #   scripts/test.sh fuzz       the board fuzzer for FUZZ_SECONDS seconds (default 60)
-#   scripts/test.sh web        the web page (WebAssembly) in headless chromium
+#   scripts/test.sh web        the web page (WebAssembly) in Chromium, Firefox ESR and WebKitGTK
 #   scripts/test.sh windows    the Windows cross-build, its tests under Wine, its packages
 #   scripts/test.sh screenreader  the program under the Orca screen reader, in a private
 #                              session on a virtual X server: what Orca says
@@ -41,10 +41,15 @@ fuzz)
     cmake --build --preset fuzz --target fuzz
     ;;
 web)
-    # nlohmann-json3-dev: the page generator writes the form table with it;
-    # googletest: the generator's escaping test, built from source like the generator.
-    scripts/deps.sh cmake ninja-build emscripten nodejs chromium python3-websocket fonts-liberation \
-        poppler-utils orca xvfb dbus at-spi2-core libglib2.0-bin nlohmann-json3-dev googletest
+    # The page's checks run in Chromium, Firefox ESR (WebDriver BiDi, real keys with xdotool
+    # on a private X server) and WebKitGTK (its WebDriver and MiniBrowser); the Orca test
+    # brings its own speech-dispatcher with the dummy module, which throws the sound away
+    # through ALSA's plug-ins. nlohmann-json3-dev: the page generator writes the form table
+    # with it; googletest: the generator's escaping test, built from source like the generator.
+    scripts/deps.sh cmake ninja-build emscripten nodejs chromium firefox-esr webkit2gtk-driver \
+        python3-websocket fonts-liberation poppler-utils orca speech-dispatcher \
+        speech-dispatcher-audio-plugins libasound2-data xvfb xdotool dbus at-spi2-core \
+        libglib2.0-bin nlohmann-json3-dev googletest
     # npm installs the SCORM runtime that the learning-platform test drives into the
     # build folder; a Node.js from outside Debian brings its own npm.
     command -v npm >/dev/null || scripts/deps.sh npm

@@ -44,6 +44,9 @@ def main():
     parser.add_argument("--module-script", required=True, type=pathlib.Path)
     parser.add_argument("--icon", required=True, type=pathlib.Path)
     parser.add_argument("--generator", required=True, nargs=2, metavar=("NODE", "SCRIPT"))
+    parser.add_argument("--minifier", nargs="+", metavar="COMMAND",
+                        help="a command that prints the page script, named by {} among"
+                             " its arguments, without its comments and spaces")
     parser.add_argument("--output", required=True, type=pathlib.Path)
     parser.add_argument("--table", required=True, type=pathlib.Path)
     args = parser.parse_args()
@@ -53,9 +56,16 @@ def main():
                               encoding="utf-8").stdout.strip()
 
     style = generated("style") + "\n" + args.style.read_text(encoding="utf-8")
+    # Each of the page's script units, minified where the build has a minifier.
+    def script_unit(unit):
+        if not args.minifier:
+            return unit.read_text(encoding="utf-8")
+        return subprocess.run([str(unit) if each == "{}" else each for each in args.minifier],
+                              check=True, capture_output=True, encoding="utf-8").stdout
+
     # The module's runtime runs only when the page calls startModule(Module),
     # after checking that this browser can run it.
-    script = ("\n".join(unit.read_text(encoding="utf-8") for unit in args.page_script) +
+    script = ("\n".join(script_unit(unit) for unit in args.page_script) +
               "\nfunction startModule(Module) {\n" +
               args.module_script.read_text(encoding="utf-8") + "\n}\n")
     if "</script" in script.lower() or "</style" in style.lower():

@@ -4,22 +4,10 @@
 #include <form/command_dispatch.h>
 
 #include <algorithm>
-#include <string_view>
 
 namespace {
 
-using emscripten::val;
-
-[[noreturn]] void throwRangeError(const std::string &message)
-{
-    val::global("RangeError").new_(val(message)).throw_();
-}
-
-void checkShownRole(ranking::ListRole role)
-{
-    if (role == ranking::ListRole::SortBuffer)
-        throwRangeError("the sort buffer is never shown");
-}
+const std::string nothing;
 
 } // namespace
 
@@ -28,54 +16,78 @@ BoardSession::BoardSession()
     form::Load(m_board);
 }
 
-const ranking::ItemList &BoardSession::shownList(ranking::ListRole role) const
+ranking::ItemList *BoardSession::shownList(int role)
 {
-    checkShownRole(role);
-    return m_board.ListOf(role);
+    m_refusal.clear();
+    if (role == static_cast<int>(ranking::ListRole::SortBuffer)) {
+        m_refusal = "the sort buffer is never shown";
+        return nullptr;
+    }
+    if (role < 0 || role >= ranking::listRoleCount) {
+        m_refusal = "there is no list " + std::to_string(role);
+        return nullptr;
+    }
+    return &m_board.ListOf(static_cast<ranking::ListRole>(role));
 }
 
-ranking::ItemList &BoardSession::shownList(ranking::ListRole role)
+int BoardSession::itemCount(int role)
 {
-    checkShownRole(role);
-    return m_board.ListOf(role);
+    const ranking::ItemList *list = shownList(role);
+    return list ? list->ListCount() : 0;
 }
 
-val BoardSession::items(ranking::ListRole role) const
+const std::string &BoardSession::item(int role, int index)
 {
-    const ranking::ItemList &list = shownList(role);
-    val result = val::array();
-    for (int index = 0; index < list.ListCount(); ++index)
-        result.set(index, val(list.List(index)));
-    return result;
+    const ranking::ItemList *list = shownList(role);
+    if (!list)
+        return nothing;
+    if (index < 0 || index >= list->ListCount()) {
+        m_refusal = "the list has no item " + std::to_string(index);
+        return nothing;
+    }
+    return list->List(index);
 }
 
-int BoardSession::listIndex(ranking::ListRole role) const
+int BoardSession::listIndex(int role)
 {
-    return shownList(role).ListIndex();
+    const ranking::ItemList *list = shownList(role);
+    return list ? list->ListIndex() : -1;
 }
 
-void BoardSession::setListIndex(ranking::ListRole role, int index)
+void BoardSession::setListIndex(int role, int index)
 {
-    ranking::ItemList &list = shownList(role);
-    if (index < -1 || index >= list.ListCount())
-        throwRangeError("the list has no item " + std::to_string(index) + " (it has " +
-                        std::to_string(list.ListCount()) + ")");
-    list.SetListIndex(index);
+    ranking::ItemList *list = shownList(role);
+    if (!list)
+        return;
+    if (index < -1 || index >= list->ListCount()) {
+        m_refusal = "the list has no item " + std::to_string(index) + " (it has " +
+                    std::to_string(list->ListCount()) + ")";
+        return;
+    }
+    list->SetListIndex(index);
 }
 
-std::string BoardSession::press(int index)
+const std::string &BoardSession::press(int index)
 {
+    m_refusal.clear();
     form::PressOutcome outcome = form::Press(m_board, index);
     m_inViewAfterPress = std::move(outcome.inView);
-    return std::move(outcome.sentence);
+    m_reply = std::move(outcome.sentence);
+    return m_reply;
 }
 
-int BoardSession::topRowAfterPress(ranking::ListRole role, int topRow, int visibleRows) const
+int BoardSession::topRowAfterPress(int role, int topRow, int visibleRows)
 {
-    checkShownRole(role);
-    const auto view =
-        std::find_if(m_inViewAfterPress.begin(), m_inViewAfterPress.end(),
-                     [role](const form::ListInView &each) { return each.role == role; });
+    if (!shownList(role))
+        return topRow;
+    const auto view = std::find_if(
+        m_inViewAfterPress.begin(), m_inViewAfterPress.end(),
+        [role](const form::ListInView &each) { return static_cast<int>(each.role) == role; });
     return view == m_inViewAfterPress.end() ? topRow
                                             : form::TopRowAfter(*view, topRow, visibleRows);
+}
+
+const std::string &BoardSession::refusal() const
+{
+    return m_refusal;
 }

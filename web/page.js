@@ -275,6 +275,19 @@ function keepTextsWhole(document) {
         new ResizeObserver(check).observe(label.firstElementChild);
 }
 
+// Overlay scroll bars hide while idle: the statement says by a shade at its
+// edges whether it has more above or below (the lists' shade, drawn by their
+// background, does not scroll with a text box in every engine).
+function markMoreToShow(element) {
+    const mark = () => {
+        element.classList.toggle('more-above', element.scrollTop > 0);
+        element.classList.toggle('more-below',
+                                 element.scrollTop + element.clientHeight < element.scrollHeight - 1);
+    };
+    element.addEventListener('scroll', mark, {passive: true});
+    new ResizeObserver(mark).observe(element);
+}
+
 // A module of 8 bytes that any browser able to run the exercise compiles; a
 // browser without WebAssembly, or a host policy that forbids compiling it,
 // fails here instead of inside the runtime.
@@ -301,6 +314,7 @@ var Module = {
 
 function startExercise(document) {
     keepTextsWhole(document);
+    markMoreToShow(document.getElementById('statement'));
     // In a frame the host page decides where the focus goes.
     if (window.self === window.top)
         document.getElementById('statement').focus({preventScroll: true});

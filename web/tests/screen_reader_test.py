@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: MIT
 """The page under the Orca screen reader: Chromium with its accessibility on,
-on a private X server and session bus; what Orca says is read from its own
-debug log (its SPEECH OUTPUT lines). Run under dbus-run-session."""
+on a private X server and session bus, with a speech-dispatcher of its own
+that speaks through the dummy module, so no voice and no sound device is
+needed; what Orca says is read from its own debug log (its SPEECH OUTPUT
+lines). Run under dbus-run-session."""
 
 import argparse
 import contextlib
@@ -16,6 +18,7 @@ import time
 import unittest
 
 import devtools
+import engines
 
 PAGE = None
 READY = "typeof Module == 'object' && !!Module.exercisePage"
@@ -57,6 +60,7 @@ class ScreenReaderTest(unittest.TestCase):
         customizations.write_text("import orca.debug\n"
                                   "orca.debug.debugFile.reconfigure(line_buffering=True)\n")
         cls.start_x_server()
+        cls.start_speech(home)
         # The screen reader on, as a desktop's setting says it to applications.
         subprocess.run(["gsettings", "set", "org.gnome.desktop.a11y.applications",
                         "screen-reader-enabled", "true"], stderr=subprocess.DEVNULL, check=False,
@@ -83,18 +87,31 @@ class ScreenReaderTest(unittest.TestCase):
 
     @classmethod
     def start_x_server(cls):
-        for number in DISPLAYS:
-            if pathlib.Path(f"/tmp/.X{number}-lock").exists():
-                continue
-            server = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1024x768x24",
-                                       "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
-            with contextlib.suppress(subprocess.TimeoutExpired):
-                server.wait(timeout=1)
-            if server.poll() is None:
-                cls.processes.append(server)
-                os.environ["DISPLAY"] = f":{number}"
-                return
-        raise RuntimeError("no free X display between :60 and :69")
+        server = engines.XServer(DISPLAYS, size="1024x768x24")
+        cls.processes.append(server.process)
+        os.environ["DISPLAY"] = server.display
+
+    @classmethod
+    def start_speech(cls, home):
+        """A speech-dispatcher with the dummy module only, at a socket of its own: the
+        desktop's one, with a real voice and no sound device, blocks after a sentence."""
+        config = home / "speech-dispatcher"
+        config.mkdir()
+        (config / "speechd.conf").write_text('AddModule "dummy" "sd_dummy" ""\n'
+                                             'DefaultModule dummy\nAudioOutputMethod "alsa"\n')
+        # ALSA's default device throws the sound away, with or without a sound card.
+        (home / ".asoundrc").write_text("pcm.!default { type null }\n"
+                                        "ctl.!default { type hw card 0 }\n")
+        socket = home / "run" / "speech-dispatcher" / "speechd.sock"
+        os.environ["SPEECHD_ADDRESS"] = "unix_socket:" + str(socket)
+        server = cls.start(["speech-dispatcher", "--run-single", "--timeout", "0",
+                            "--config-dir", str(config), "--socket-path", str(socket),
+                            "--log-dir", str(home)], output=home / "speech-dispatcher.out")
+        wait_until(lambda: socket.exists() or server.poll() is not None,
+                   what="speech-dispatcher to listen")
+        if server.poll() is not None:
+            raise RuntimeError("speech-dispatcher ended at start: " +
+                               (home / "speech-dispatcher.out").read_text(errors="replace"))
 
     @classmethod
     def start(cls, command, output=None):
