@@ -70,7 +70,8 @@ screenreader)
         speech-dispatcher-audio-plugins libasound2-data at-spi2-core dbus-daemon openbox xdotool \
         xvfb x11-utils python3
     build default
-    /usr/bin/python3 qt/tests/screen_reader_test.py build/default/qt/language-ranking
+    # Orca runs once per user: the web page's Orca test takes the same lock.
+    flock /tmp/orca.lock /usr/bin/python3 qt/tests/screen_reader_test.py build/default/qt/language-ranking
     ;;
 *)
     echo "unknown mode '$mode': use default, sanitize, valgrind, fuzz, windows, web or screenreader" >&2
