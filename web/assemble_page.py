@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 """Puts the page together as one self-contained file: the template with the
 title, the window's markup and the desktop style that the page generator
-writes from the form description, the page's own style, the page script and
+writes from the form description, the page's own style, the page's scripts and
 the WebAssembly module (already inlined in the module's script) as one
 inline script, the program's icon as a data: URL, and a content policy that
 lets in those scripts and that one style by their hashes and nothing from
@@ -39,7 +39,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--template", required=True, type=pathlib.Path)
     parser.add_argument("--style", required=True, type=pathlib.Path)
-    parser.add_argument("--page-script", required=True, type=pathlib.Path)
+    # The page's script units, in the order they run.
+    parser.add_argument("--page-script", required=True, type=pathlib.Path, nargs="+")
     parser.add_argument("--module-script", required=True, type=pathlib.Path)
     parser.add_argument("--icon", required=True, type=pathlib.Path)
     parser.add_argument("--generator", required=True, nargs=2, metavar=("NODE", "SCRIPT"))
@@ -55,13 +56,16 @@ def main():
                               encoding="utf-8").stdout.strip()
 
     style = generated("style") + "\n" + args.style.read_text(encoding="utf-8")
+    # Each of the page's script units, minified where the build has a minifier.
+    def script_unit(unit):
+        if not args.minifier:
+            return unit.read_text(encoding="utf-8")
+        return subprocess.run([str(unit) if each == "{}" else each for each in args.minifier],
+                              check=True, capture_output=True, encoding="utf-8").stdout
+
     # The module's runtime runs only when the page calls startModule(Module),
     # after checking that this browser can run it.
-    page_script = (subprocess.run([str(args.page_script) if each == "{}" else each
-                                   for each in args.minifier], check=True,
-                                  capture_output=True, encoding="utf-8").stdout
-                   if args.minifier else args.page_script.read_text(encoding="utf-8"))
-    script = (page_script +
+    script = ("\n".join(script_unit(unit) for unit in args.page_script) +
               "\nfunction startModule(Module) {\n" +
               args.module_script.read_text(encoding="utf-8") + "\n}\n")
     if "</script" in script.lower() or "</style" in style.lower():

@@ -199,10 +199,12 @@ class ListBox {
 // --- The page's controller ---------------------------------------------------
 // The exercise over the module's board: each list box shows one of the
 // board's lists, a user's choice in a list goes to the board first, and a
-// press of a command button runs on the board and is announced.
+// press of a command button runs on the board and is announced. The learning
+// platform (learning_platform.js) hears whether the ranking is complete.
 class ExercisePage {
-    constructor(module, document) {
+    constructor(module, document, platform) {
         this.module = module;
+        this.platform = platform;
         this.session = new module.BoardSession();
         this.announcement = document.getElementById('announcement');
         // Each list box with the role of the board's list it shows.
@@ -250,6 +252,9 @@ class ExercisePage {
     refresh() {
         for (const {role, listBox} of this.shownLists)
             listBox.show(this.session.items(role), this.session.listIndex(role));
+        // The ranking is complete once no language is left to place.
+        const languagesLeft = this.session.items(this.module.ListRole.Languages).length;
+        this.platform.rankingChanged(languagesLeft === 0);
     }
 }
 
@@ -302,7 +307,7 @@ function showUnavailable(document) {
 // stays reachable as Module.exercisePage, which the tests read.
 var Module = {
     onRuntimeInitialized: function () {
-        Module.exercisePage = new ExercisePage(Module, document);
+        Module.exercisePage = new ExercisePage(Module, document, new LearningPlatform(window));
         performance.mark('exercise-ready');
     },
 };
