@@ -55,6 +55,13 @@ mount -t tmpfs tmpfs "$root/dev/shm" && mounted+=("$root/dev/shm")
 touch /tmp/orca.lock "$root/tmp/orca.lock"
 mount --bind /tmp/orca.lock "$root/tmp/orca.lock" && mounted+=("$root/tmp/orca.lock")
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# The root reaches the registries through this machine's network, so it takes
+# the certificate authorities this machine adds to Debian's own (a network that
+# inspects TLS has one); ca-certificates takes them in when it is installed.
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+fi
 git clone --quiet --no-hardlinks "$PWD" "$root/src/language-ranking"
 
 modes=("$@")
