@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <form/command_dispatch.h>
 
+#include "ranking_change.h"
+
 #include <ranking/ranking_board.h>
 
 #include <algorithm>
@@ -13,15 +15,6 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
-// The one entry of @p from that @p other lacks, or nothing.
-const std::string *entryMissingFrom(const Entries &other, const Entries &from)
-{
-    const auto found = std::find_if(from.begin(), from.end(), [&other](const std::string &entry) {
-        return std::find(other.begin(), other.end(), entry) == other.end();
-    });
-    return found == from.end() ? nullptr : &*found;
-}
-
 std::string quoted(const std::string &entry)
 {
     return "„" + entry + "“";
@@ -29,7 +22,7 @@ std::string quoted(const std::string &entry)
 
 std::string describeEnter(const Entries &before, const Entries &after)
 {
-    const std::string *entry = entryMissingFrom(before, after);
+    const auto entry = detail::EntryMissingFrom(before, after);
     if (!entry)
         return "Нищо не е въведено: изберете брой говорещи и език.";
     const auto place = std::find(after.begin(), after.end(), *entry) - after.begin() + 1;
@@ -39,7 +32,7 @@ std::string describeEnter(const Entries &before, const Entries &after)
 
 std::string describeTakeOut(const Entries &before, const Entries &after)
 {
-    const std::string *entry = entryMissingFrom(after, before);
+    const auto entry = detail::EntryMissingFrom(after, before);
     if (!entry)
         return "Нищо не е изведено: изберете ред от класацията.";
     const std::string rest =
@@ -56,16 +49,8 @@ std::string describeDelete(const Entries &before)
     return "Класацията е изтрита. Избрани са първият брой и първият език.";
 }
 
-} // namespace
-
-void Load(ranking::RankingBoard &board)
+std::string runAndDescribe(ranking::RankingBoard &board, int index, const Entries &before)
 {
-    board.DeleteRanking();
-}
-
-std::string RunCommand(ranking::RankingBoard &board, int index)
-{
-    const Entries before = board.RankingList().Items();
     switch (index) {
     case Enter:
         board.EnterRelation();
@@ -81,10 +66,22 @@ std::string RunCommand(ranking::RankingBoard &board, int index)
     }
 }
 
+} // namespace
+
+void Load(ranking::RankingBoard &board)
+{
+    board.DeleteRanking();
+}
+
+std::string RunCommand(ranking::RankingBoard &board, int index)
+{
+    return Press(board, index).sentence;
+}
+
 PressOutcome Press(ranking::RankingBoard &board, int index)
 {
     const Entries before = board.RankingList().Items();
-    std::string sentence = RunCommand(board, index);
+    std::string sentence = runAndDescribe(board, index, before);
     return {.sentence = std::move(sentence), .inView = ListsInViewAfter(index, before, board)};
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <form/list_in_view.h>
 
+#include "ranking_change.h"
+
 #include <form/command_dispatch.h>
 #include <form/form_description.h>
 #include <ranking/ranking_entry.h>
@@ -24,16 +26,6 @@ std::optional<int> rowOf(const ItemList &list, const std::string &item)
     return static_cast<int>(found - items.begin());
 }
 
-// The one entry of @p from that @p other lacks, or nothing.
-std::optional<std::string> entryMissingFrom(const Entries &other, const Entries &from)
-{
-    for (const std::string &entry : from) {
-        if (std::find(other.begin(), other.end(), entry) == other.end())
-            return entry;
-    }
-    return std::nullopt;
-}
-
 // A list that holds a selection keeps it in view; otherwise the returned item comes into view.
 ListInView returnedItemInView(const ItemList &list, ListRole role, const std::string &item)
 {
@@ -44,7 +36,7 @@ ListInView returnedItemInView(const ItemList &list, ListRole role, const std::st
 
 std::vector<ListInView> afterEnter(const Entries &rankingBefore, const ranking::RankingBoard &board)
 {
-    const auto entry = entryMissingFrom(rankingBefore, board.RankingList().Items());
+    const auto entry = detail::EntryMissingFrom(rankingBefore, board.RankingList().Items());
     if (!entry)
         return {};
     return {{.role = ListRole::Ranking, .row = rowOf(board.RankingList(), *entry)}};
@@ -53,7 +45,7 @@ std::vector<ListInView> afterEnter(const Entries &rankingBefore, const ranking::
 std::vector<ListInView> afterTakeOut(const Entries &rankingBefore,
                                      const ranking::RankingBoard &board)
 {
-    const auto entry = entryMissingFrom(board.RankingList().Items(), rankingBefore);
+    const auto entry = detail::EntryMissingFrom(board.RankingList().Items(), rankingBefore);
     if (!entry)
         return {};
     const ranking::RankingEntry returned = ranking::SplitEntry(*entry);
