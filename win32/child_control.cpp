@@ -20,4 +20,22 @@ HWND CreateChildControl(HWND parent, const form::Control &control, const wchar_t
     return child;
 }
 
+bool ReplaceProcedure(HWND control, WNDPROC procedure)
+{
+    SetWindowLongPtrW(control, GWLP_USERDATA, GetWindowLongPtrW(control, GWLP_WNDPROC));
+    return SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)) != 0;
+}
+
+void RestoreProcedure(HWND control)
+{
+    if (IsWindow(control))
+        SetWindowLongPtrW(control, GWLP_WNDPROC, GetWindowLongPtrW(control, GWLP_USERDATA));
+}
+
+LRESULT CallOwnProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcW(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_USERDATA)),
+                           control, message, wParam, lParam);
+}
+
 } // namespace win32

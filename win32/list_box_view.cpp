@@ -25,26 +25,20 @@ ListBoxView::ListBoxView(HWND parent, const form::Control &control, const DpiSca
     fitRowsToHeight();
     refill();
     m_list.SetObserver(this);
-    // The box's own procedure is kept in its user data, as the statement's is.
-    if (m_listBox) {
-        SetWindowLongPtrW(m_listBox, GWLP_USERDATA, GetWindowLongPtrW(m_listBox, GWLP_WNDPROC));
-        m_keysFollowed = SetWindowLongPtrW(m_listBox, GWLP_WNDPROC,
-                                           reinterpret_cast<LONG_PTR>(keyProcedure)) != 0;
-    }
+    if (m_listBox)
+        m_keysFollowed = ReplaceProcedure(m_listBox, keyProcedure);
 }
 
 ListBoxView::~ListBoxView()
 {
     m_list.SetObserver(nullptr);
-    if (m_keysFollowed && IsWindow(m_listBox))
-        SetWindowLongPtrW(m_listBox, GWLP_WNDPROC, GetWindowLongPtrW(m_listBox, GWLP_USERDATA));
+    if (m_keysFollowed)
+        RestoreProcedure(m_listBox);
 }
 
 LRESULT CALLBACK ListBoxView::keyProcedure(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT result =
-        CallWindowProcW(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(listBox, GWLP_USERDATA)),
-                        listBox, message, wParam, lParam);
+    const LRESULT result = CallOwnProcedure(listBox, message, wParam, lParam);
     if (isNavigation(message, wParam))
         selectCurrentItem(listBox);
     return result;

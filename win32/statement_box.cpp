@@ -22,15 +22,13 @@ StatementBox::StatementBox(HWND parent, const form::Control &control, const DpiS
 {
     if (!m_edit)
         return;
-    SetWindowLongPtrW(m_edit, GWLP_USERDATA, GetWindowLongPtrW(m_edit, GWLP_WNDPROC));
-    m_guarded =
-        SetWindowLongPtrW(m_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(guardProcedure)) != 0;
+    m_guarded = ReplaceProcedure(m_edit, guardProcedure);
 }
 
 StatementBox::~StatementBox()
 {
-    if (m_guarded && IsWindow(m_edit))
-        SetWindowLongPtrW(m_edit, GWLP_WNDPROC, GetWindowLongPtrW(m_edit, GWLP_USERDATA));
+    if (m_guarded)
+        RestoreProcedure(m_edit);
 }
 
 LRESULT CALLBACK StatementBox::guardProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
@@ -81,8 +79,7 @@ void StatementBox::showBeginning(HWND edit)
 
 LRESULT StatementBox::editProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallWindowProcW(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(edit, GWLP_USERDATA)), edit,
-                           message, wParam, lParam);
+    return CallOwnProcedure(edit, message, wParam, lParam);
 }
 
 // ES_READONLY stops typing, but not these: text set or replaced from outside,

@@ -4,6 +4,8 @@
 // the texts of its controls (UTF-8, one a line: "title|...", "class|text"),
 // and then presses the button whose id is the second argument (IDCANCEL is 2)
 // or, with none, closes the dialog. Ends with 1 when no such dialog shows.
+#include "console_line.h"
+
 #include <windows.h>
 
 #include <array>
@@ -11,6 +13,8 @@
 #include <string>
 
 namespace {
+
+using win32::testing::PrintLine;
 
 struct Search
 {
@@ -43,22 +47,10 @@ BOOL CALLBACK findDialog(HWND window, LPARAM search)
     return TRUE;
 }
 
-void print(const std::wstring &line)
-{
-    const std::wstring withEnd = line + L"\n";
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, withEnd.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, withEnd.c_str(), -1, bytes.data(), size, nullptr, nullptr);
-    DWORD written = 0;
-    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(size - 1), &written,
-              nullptr);
-}
-
 BOOL CALLBACK printControl(HWND control, LPARAM)
 {
     if (IsWindowVisible(control))
-        print(classOf(control) + L"|" + textOf(control));
+        PrintLine(classOf(control) + L"|" + textOf(control));
     return TRUE;
 }
 
@@ -78,7 +70,7 @@ int wmain(int argumentCount, wchar_t **arguments)
         return 1;
     // Let the dialog finish filling in its controls.
     Sleep(500);
-    print(L"title|" + textOf(search.found));
+    PrintLine(L"title|" + textOf(search.found));
     EnumChildWindows(search.found, printControl, 0);
     if (argumentCount > 2) {
         const int button = static_cast<int>(std::wcstol(arguments[2], nullptr, 10));

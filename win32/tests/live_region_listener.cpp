@@ -3,6 +3,8 @@
 // regions of every program: prints "said|" and the region's text (UTF-8, one
 // a line) for each EVENT_OBJECT_LIVEREGIONCHANGED, until the seconds given as
 // its argument have passed.
+#include "console_line.h"
+
 #include <windows.h>
 
 #include <cwchar>
@@ -10,17 +12,7 @@
 
 namespace {
 
-void print(const std::wstring &line)
-{
-    const std::wstring withEnd = line + L"\n";
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, withEnd.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, withEnd.c_str(), -1, bytes.data(), size, nullptr, nullptr);
-    DWORD written = 0;
-    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(size - 1), &written,
-              nullptr);
-}
+using win32::testing::PrintLine;
 
 void CALLBACK liveRegionChanged(HWINEVENTHOOK, DWORD, HWND source, LONG object, LONG child, DWORD,
                                 DWORD)
@@ -30,7 +22,7 @@ void CALLBACK liveRegionChanged(HWINEVENTHOOK, DWORD, HWND source, LONG object, 
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(source)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(source, text.data(), static_cast<int>(text.size()))));
-    print(L"said|" + text);
+    PrintLine(L"said|" + text);
 }
 
 } // namespace
@@ -43,7 +35,7 @@ int wmain(int argumentCount, wchar_t **arguments)
                         liveRegionChanged, 0, 0, WINEVENT_OUTOFCONTEXT);
     if (!hook)
         return 1;
-    print(L"listening");
+    PrintLine(L"listening");
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
     while (GetTickCount64() < end) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
